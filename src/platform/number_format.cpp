@@ -1,0 +1,87 @@
+#include "platform/number_format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace quillmar {
+namespace {
+
+constexpr int significant_digits = 15;
+
+// The magnitude rounded to 15 significant digits: the digits, and the power of ten of the first.
+struct decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+decimal round_to_significant_digits(double magnitude) {
+    // "d.dddddddddddddde+ddd" is at most 22 characters.
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::scientific, significant_digits - 1);
+    const std::string_view scientific(text.data(), written.ptr);
+    const std::size_t e = scientific.find('e');
+
+    decimal result;
+    result.digits.reserve(significant_digits);
+    result.digits += scientific.front();
+    result.digits += scientific.substr(2, e - 2);
+
+    std::string_view exponent = scientific.substr(e + 1);
+    const bool negative = exponent.front() == '-';
+    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), result.exponent);
+    if (negative)
+        result.exponent = -result.exponent;
+    return result;
+}
+
+// Adds one to a non-negative whole number written in decimal digits.
+void increment(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// The magnitude in hundredths, rounded half away from zero, in decimal digits.
+std::string hundredths_of(const decimal& value) {
+    // digits[k] stands for 10^(exponent - k); the hundredths digit is k = exponent + 2.
+    const int kept = value.exponent + 3;
+    if (kept < 0)
+        return "0";
+    if (kept == 0)
+        return value.digits.front() >= '5' ? "1" : "0";
+    if (kept >= significant_digits)
+        return value.digits + std::string(kept - significant_digits, '0');
+
+    std::string hundredths = value.digits.substr(0, kept);
+    if (value.digits[kept] >= '5')
+        increment(hundredths);
+    return hundredths;
+}
+
+} // namespace
+
+std::string format_two_decimals(double value) {
+    if (value == 0.0)
+        return "0.00"; // negative zero too
+
+    std::string hundredths = hundredths_of(round_to_significant_digits(std::fabs(value)));
+    if (hundredths.size() < 3)
+        hundredths.insert(0, 3 - hundredths.size(), '0');
+
+    std::string text = value < 0.0 ? "-" : "";
+    text += std::string_view(hundredths).substr(0, hundredths.size() - 2);
+    text += '.';
+    text += std::string_view(hundredths).substr(hundredths.size() - 2);
+    return text;
+}
+
+} // namespace quillmar

@@ -1,0 +1,114 @@
+#include "platform/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+namespace quillmar {
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// An exponent beyond this cannot be brought back into range by any text held in memory.
+constexpr std::int64_t exponent_cap = 1'000'000'000'000'000;
+
+// What checking the shape of an accepted text learns about it.
+struct number_shape {
+    std::string_view number; // the text without blanks and without a leading "+"
+    bool negative = false;
+    // The nonzero value lies in [10^(order-1), 10^order); 0 when every digit is zero.
+    std::int64_t order = 0;
+};
+
+std::optional<number_shape> check_shape(std::string_view text) {
+    while (!text.empty() && is_blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && is_blank(text.back()))
+        text.remove_suffix(1);
+
+    number_shape shape;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        shape.negative = text[i] == '-';
+        if (text[i] == '+')
+            text.remove_prefix(1); // std::from_chars takes no "+"
+        else
+            ++i;
+    }
+
+    std::int64_t digits = 0;
+    std::int64_t integer_digits = 0;
+    std::optional<std::int64_t> first_nonzero;
+    bool seen_point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (is_digit(c)) {
+            if (c != '0' && !first_nonzero)
+                first_nonzero = digits;
+            ++digits;
+            if (!seen_point)
+                ++integer_digits;
+        } else if (c == '.' && !seen_point) {
+            seen_point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+
+    std::int64_t exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool exponent_negative = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            exponent_negative = text[i] == '-';
+            ++i;
+        }
+        const std::size_t exponent_start = i;
+        for (; i < text.size() && is_digit(text[i]); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), exponent_cap);
+        if (i == exponent_start)
+            return std::nullopt;
+        if (exponent_negative)
+            exponent = -exponent;
+    }
+    if (i != text.size())
+        return std::nullopt;
+
+    shape.number = text;
+    if (first_nonzero)
+        shape.order = integer_digits - *first_nonzero + exponent;
+    return shape;
+}
+
+} // namespace
+
+std::optional<double> read_number(std::string_view text) {
+    const std::optional<number_shape> shape = check_shape(text);
+    if (!shape)
+        return std::nullopt;
+
+    const char* const end = shape->number.data() + shape->number.size();
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(shape->number.data(), end, value);
+    if (stop != end)
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // from_chars reports both ends of the range alike and leaves value untouched.
+        if (shape->order > 0)
+            return std::nullopt;             // beyond the largest double
+        return shape->negative ? -0.0 : 0.0; // nearer to zero than to the smallest subnormal
+    }
+    if (error != std::errc{})
+        return std::nullopt;
+    return value;
+}
+
+} // namespace quillmar

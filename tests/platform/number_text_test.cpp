@@ -1,0 +1,115 @@
+#include "platform/number_text.h"
+
+#include <cfloat>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+namespace quillmar {
+namespace {
+
+struct accepted_case {
+    std::string text;
+    double value;
+};
+
+class AcceptedNumber : public testing::TestWithParam<accepted_case> {};
+
+TEST_P(AcceptedNumber, ReadsTheCorrectlyRoundedValue) {
+    const accepted_case& c = GetParam();
+    const std::optional<double> value = read_number(c.text);
+    ASSERT_TRUE(value.has_value()) << '"' << c.text << '"';
+    EXPECT_EQ(*value, c.value) << '"' << c.text << '"';
+    EXPECT_EQ(std::signbit(*value), std::signbit(c.value)) << '"' << c.text << '"';
+    EXPECT_TRUE(is_numeric(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, AcceptedNumber,
+    testing::Values(
+        accepted_case{"10", 10.0}, accepted_case{"-4", -4.0}, accepted_case{"+1.5", 1.5},
+        accepted_case{".5", 0.5}, accepted_case{"5.", 5.0}, accepted_case{"-.5", -0.5},
+        accepted_case{"000123", 123.0}, accepted_case{"0", 0.0}, accepted_case{"-0", -0.0},
+        accepted_case{"+0.0", 0.0}, accepted_case{"  10", 10.0}, accepted_case{"10  ", 10.0},
+        accepted_case{"\t 2.5 \t", 2.5}, accepted_case{"1e3", 1000.0}, accepted_case{"1E3", 1000.0},
+        accepted_case{"1e+3", 1000.0}, accepted_case{"2.5e-1", 0.25},
+        accepted_case{"-1.5E-0002", -0.015}, accepted_case{".5e1", 5.0},
+        accepted_case{"5.e1", 50.0}, accepted_case{"0.1", 0.1}, accepted_case{"1.005", 1.005},
+        accepted_case{"1.5e308", 1.5e308}, accepted_case{"1.7976931348623157e308", DBL_MAX},
+        accepted_case{"-1.7976931348623157e308", -DBL_MAX},
+        accepted_case{"2.2250738585072014e-308", DBL_MIN},
+        // Subnormals and values too small for a double read as the nearest double.
+        accepted_case{"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
+        accepted_case{"2.5e-324", std::numeric_limits<double>::denorm_min()},
+        accepted_case{"2.4e-324", 0.0}, accepted_case{"1e-400", 0.0},
+        accepted_case{"-1e-400", -0.0}, accepted_case{"1e-99999999999999999999999", 0.0},
+        accepted_case{"0e99999999999999999999999", 0.0},
+        // The digits and the exponent together decide the range.
+        accepted_case{"0.0001e312", 1e308}, accepted_case{"0.000001e-320", 0.0},
+        accepted_case{"100000e-330", 0.0},
+        accepted_case{"123456789012345678901234567890", 1.2345678901234568e29}));
+
+TEST(NumberText, LongTextsReadExactly) {
+    const std::string third = "0." + std::string(10000, '3');
+    EXPECT_EQ(read_number(third), 1.0 / 3.0);
+
+    const std::string big = "1" + std::string(300, '0');
+    EXPECT_EQ(read_number(big), 1e300);
+
+    const std::string tiny = "0." + std::string(1000, '0') + "1";
+    EXPECT_EQ(read_number(tiny), 0.0);
+
+    // Many integer digits brought back into range by a negative exponent.
+    const std::string scaled = "1" + std::string(5000, '0') + "e-4998";
+    EXPECT_EQ(read_number(scaled), 100.0);
+}
+
+TEST(NumberText, LongTextsBeyondTheRangeAreRejected) {
+    EXPECT_FALSE(read_number("1" + std::string(400, '0')).has_value());
+    EXPECT_FALSE(read_number("-" + std::string(400, '9') + ".5").has_value());
+    EXPECT_FALSE(read_number(std::string(100000, '7')).has_value());
+    // A negative exponent that does not bring the digits back into range.
+    EXPECT_FALSE(read_number("1" + std::string(400, '0') + "e-10").has_value());
+}
+
+class RejectedNumber : public testing::TestWithParam<std::string> {};
+
+TEST_P(RejectedNumber, IsNotANumber) {
+    EXPECT_EQ(read_number(GetParam()), std::nullopt) << '"' << GetParam() << '"';
+    EXPECT_FALSE(is_numeric(GetParam()));
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RejectedNumber,
+    testing::Values(
+        // empty or blank
+        ""s, "   "s, "\t"s,
+        // words and other bases
+        "inf"s, "-inf"s, "nan"s, "NaN"s, "infinity"s, "0x10"s, "&H10"s, "abc"s, "12abc"s, "1d5"s,
+        // grouping, separators and misplaced signs
+        "1,5"s, "1 000"s, "--1"s, "+-1"s, "-+1"s, "- 1"s, "1-"s, "1+"s, "(1)"s,
+        // points and exponents
+        "1.2.3"s, "."s, "+"s, "-"s, "+."s, ".e5"s, "5e"s, "e5"s, "1e+"s, "1e-"s, "1e5.5"s, "1 e5"s,
+        "1e 5"s, "1ee5"s,
+        // beyond the range of a double
+        "1e400"s, "-1e400"s, "1.8e308"s, "1e99999999999999999999999"s, "0.001e312"s,
+        // digits that are not ASCII: full-width, Arabic-Indic, superscript
+        "\xEF\xBC\x91\xEF\xBC\x92"s, "\xD9\xA3"s, "1\xC2\xB2"s,
+        // control characters, NUL included; only spaces and tabs count as blanks
+        "1\0"s,
+        "\0"
+        "1"s,
+        "1\0"
+        "2"s,
+        "\n5"s, "5\n"s, "5\r"s, "\v5"s, "5\f"s,
+        "\x1b"
+        "5"s,
+        // a no-break space is not a blank
+        "\xC2\xA0"
+        "5"s));
+
+} // namespace
+} // namespace quillmar
