@@ -1,0 +1,12 @@
+// Runs GoogleTest inside a QApplication. Without a display set by the caller the widgets live
+// on Qt's offscreen platform, so the tests need no screen.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    testing::InitGoogleTest(&argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
