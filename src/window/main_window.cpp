@@ -1,0 +1,146 @@
+#include "window/main_window.h"
+
+#include "platform/qt/qt_message_box.h"
+#include "window/fonts.h"
+#include "window/plug_chooser.h"
+#include "window/window_layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace quillmar {
+namespace {
+
+QString to_qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Names the control and gives it its place and its bold font.
+template <class Control> Control* place(Control* control, const layout::control_layout& spec) {
+    control->setObjectName(to_qstring(spec.name));
+    control->setGeometry(layout::to_pixels(spec.place));
+    QFont font(to_qstring(spec.family));
+    font.setPointSizeF(spec.point_size);
+    font.setWeight(QFont::Bold);
+    control->setFont(font);
+    return control;
+}
+
+void set_text_colour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+// A label over the box it names; the two share the object name "Label1" and are told apart
+// by their "index" property.
+QLabel* make_box_label(const QString& text, int index, const layout::control_layout& spec,
+                       QWidget* box, QWidget* parent) {
+    auto* label = place(new QLabel(text, parent), spec);
+    label->setProperty("index", index);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setBuddy(box);
+    set_text_colour(label, Qt::white);
+    return label;
+}
+
+} // namespace
+
+main_window::main_window(message_shower show_message)
+    : show_message_(std::move(show_message)), controller_(*this) {
+    if (!show_message_) {
+        show_message_ = [this](const message_box& message) { show_qt_message_box(message, this); };
+    }
+    install_font_substitutes();
+
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(to_qstring(application_title));
+    setFixedSize(layout::client_size);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, QColor(0, 64, 0));
+    setPalette(ground);
+    setAutoFillBackground(true);
+
+    build_controls();
+    connect_handlers();
+    select_plug_->setFocus();
+}
+
+void main_window::build_controls() {
+    auto* title = place(new QLabel(to_qstring(application_title), this), layout::title_text);
+    // The 18-point line is taller than the label; standing on the label's bottom edge keeps
+    // both the capitals and the tail of the "Q" inside it.
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    // The title takes the system's colour for window backgrounds: the text boxes' colour.
+    set_text_colour(title, palette().color(QPalette::Base));
+
+    select_plug_ =
+        place(new plug_chooser(QStringLiteral("select plug"), this), layout::select_plug);
+    select_plug_->setAccessibleName(QStringLiteral("Plug"));
+
+    skera_box_ = place(new QLineEdit(this), layout::skera_box);
+
+    real_amount_box_ = place(new QLineEdit(this), layout::real_amount_box);
+    // Nothing reads the result box: it can be selected and copied, not typed into.
+    real_amount_box_->setReadOnly(true);
+    real_amount_box_->setAlignment(Qt::AlignCenter);
+
+    calculate_btn_ =
+        place(new QPushButton(QStringLiteral("Calculate"), this), layout::calculate_btn);
+
+    make_box_label(QStringLiteral("Enter Amount"), 0, layout::amount_label, skera_box_, this);
+    make_box_label(QStringLiteral("Real Amount"), 1, layout::result_label, real_amount_box_, this);
+    skera_box_->setAccessibleName(QStringLiteral("Enter Amount"));
+    real_amount_box_->setAccessibleName(QStringLiteral("Real Amount"));
+
+    about_btn_ = place(new QPushButton(QStringLiteral("About"), this), layout::about_btn);
+
+    setTabOrder(select_plug_, skera_box_);
+    setTabOrder(skera_box_, real_amount_box_);
+    setTabOrder(real_amount_box_, calculate_btn_);
+    setTabOrder(calculate_btn_, about_btn_);
+}
+
+void main_window::connect_handlers() {
+    connect(select_plug_, &QComboBox::activated, this, [this] { controller_.select_plug_Click(); });
+    connect(calculate_btn_, &QPushButton::clicked, this,
+            [this] { controller_.Calculate_btn_Click(); });
+    // Return in the amount box does what a press of Calculate does.
+    connect(skera_box_, &QLineEdit::returnPressed, this,
+            [this] { controller_.Calculate_btn_Click(); });
+    connect(about_btn_, &QPushButton::clicked, this, [this] { controller_.About_btn_Click(); });
+}
+
+void main_window::load() {
+    controller_.Form_Load();
+}
+
+std::string main_window::plug_text() const {
+    return select_plug_->currentText().toStdString();
+}
+
+std::string main_window::amount_text() const {
+    return skera_box_->text().toStdString();
+}
+
+void main_window::set_result_text(const std::string& text) {
+    real_amount_box_->setText(QString::fromStdString(text));
+}
+
+void main_window::set_calculate_caption(const std::string& caption) {
+    calculate_btn_->setText(QString::fromStdString(caption));
+}
+
+void main_window::append_plug(const std::string& name) {
+    select_plug_->append_plug(QString::fromStdString(name));
+}
+
+void main_window::show_message(const message_box& message) {
+    show_message_(message);
+}
+
+} // namespace quillmar

@@ -1,0 +1,465 @@
+// Drives the real window with real key and mouse events on Qt's offscreen platform. Messages
+// go to a recorder instead of a modal box, together with what the window showed at that moment.
+#include "qt_printers.h"
+#include "window/main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace quillmar {
+namespace {
+
+// A message as it was shown, with the window's state at that moment.
+struct shown_message {
+    message_box message;
+    QString result_text;
+    QString caption;
+    int plug_count = 0;
+};
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<main_window>([this](const message_box& message) {
+            messages.push_back(
+                {message, result_box()->text(), calculate_btn()->text(), select_plug()->count()});
+        });
+        window->load();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <class Control> Control* control(const char* name) const {
+        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QComboBox* select_plug() const { return control<QComboBox>("select_plug"); }
+    QLineEdit* amount_box() const { return control<QLineEdit>("skera_box"); }
+    QLineEdit* result_box() const { return control<QLineEdit>("real_amount_box"); }
+    QPushButton* calculate_btn() const { return control<QPushButton>("Calculate_btn"); }
+    QPushButton* about_btn() const { return control<QPushButton>("About_btn"); }
+    QLabel* box_label(int index) const {
+        for (QLabel* label : window->findChildren<QLabel*>(QStringLiteral("Label1")))
+            if (label->property("index").toInt() == index)
+                return label;
+        ADD_FAILURE() << "no Label1 with index " << index;
+        return nullptr;
+    }
+
+    QStringList plug_list() const {
+        QStringList names;
+        for (int i = 0; i < select_plug()->count(); ++i)
+            names << select_plug()->itemText(i);
+        return names;
+    }
+
+    // Opens the chooser's list with a click on its arrow and clicks the entry.
+    void pick_with_mouse(const QString& name) {
+        QComboBox* chooser = select_plug();
+        const int row = chooser->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GE(row, 0) << name.toStdString();
+        QStyleOptionComboBox option;
+        option.initFrom(chooser);
+        option.editable = true;
+        const QRect arrow = chooser->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxArrow, chooser);
+        QTest::mouseClick(chooser, Qt::LeftButton, {}, arrow.center());
+        QAbstractItemView* list = chooser->view();
+        ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }));
+        // The open list ignores a release that comes within a double-click time of opening.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        const QRect entry = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+        ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+    }
+
+    // Replaces the chooser's text by typing, as a user would.
+    void type_plug(const QString& text) {
+        select_plug()->setFocus();
+        select_plug()->lineEdit()->selectAll();
+        QTest::keyClick(select_plug(), Qt::Key_Backspace);
+        QTest::keyClicks(select_plug(), text);
+    }
+
+    void type_amount(const QString& text) {
+        amount_box()->setFocus();
+        amount_box()->selectAll();
+        QTest::keyClick(amount_box(), Qt::Key_Backspace);
+        QTest::keyClicks(amount_box(), text);
+    }
+
+    void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    std::vector<std::string> prompts() const {
+        std::vector<std::string> texts;
+        for (const shown_message& shown : messages)
+            texts.push_back(shown.message.prompt);
+        return texts;
+    }
+
+    std::unique_ptr<main_window> window;
+    std::vector<shown_message> messages;
+};
+
+const QStringList starting_plugs{"tvex", "morlu", "kasprel", "ulvo", "vietnamci"};
+
+TEST_F(MainWindow, StartsWithItsTitleTextsAndFilledList) {
+    EXPECT_EQ(window->windowTitle(), "Quillmar95");
+    EXPECT_EQ(window->objectName(), "main");
+    EXPECT_EQ(control<QLabel>("Quillmar_text")->text(), "Quillmar95");
+    EXPECT_EQ(select_plug()->currentText(), "select plug");
+    EXPECT_EQ(select_plug()->currentIndex(), -1);
+    EXPECT_EQ(plug_list(), starting_plugs);
+    EXPECT_EQ(amount_box()->text(), "");
+    EXPECT_EQ(result_box()->text(), "");
+    EXPECT_EQ(calculate_btn()->text(), "Calculate");
+    EXPECT_EQ(about_btn()->text(), "About");
+    EXPECT_EQ(box_label(0)->text(), "Enter Amount");
+    EXPECT_EQ(box_label(1)->text(), "Real Amount");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, HasAFixedClientAreaOf363By378) {
+    EXPECT_EQ(window->size(), QSize(363, 378));
+    EXPECT_EQ(window->minimumSize(), QSize(363, 378));
+    EXPECT_EQ(window->maximumSize(), QSize(363, 378));
+}
+
+TEST_F(MainWindow, PlacesEveryControlAtItsPixelRectangle) {
+    EXPECT_EQ(control<QLabel>("Quillmar_text")->geometry(), QRect(112, 8, 145, 25));
+    EXPECT_EQ(select_plug()->geometry(), QRect(120, 72, 121, 21));
+    EXPECT_EQ(amount_box()->geometry(), QRect(120, 144, 121, 25));
+    EXPECT_EQ(result_box()->geometry(), QRect(144, 312, 73, 33));
+    EXPECT_EQ(calculate_btn()->geometry(), QRect(120, 224, 121, 41));
+    EXPECT_EQ(box_label(0)->geometry(), QRect(134, 120, 93, 16));
+    EXPECT_EQ(box_label(1)->geometry(), QRect(137, 288, 91, 16));
+    EXPECT_EQ(about_btn()->geometry(), QRect(280, 344, 73, 25));
+}
+
+TEST_F(MainWindow, PaintsADarkGreenGroundWithWhiteBoxLabels) {
+    EXPECT_TRUE(window->autoFillBackground());
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(0, 64, 0));
+    for (int index : {0, 1}) {
+        EXPECT_EQ(box_label(index)->palette().color(QPalette::WindowText), QColor(Qt::white));
+        EXPECT_FALSE(box_label(index)->autoFillBackground());
+    }
+    auto* title = control<QLabel>("Quillmar_text");
+    EXPECT_FALSE(title->autoFillBackground());
+    EXPECT_EQ(title->palette().color(QPalette::WindowText),
+              QApplication::palette().color(QPalette::Base));
+
+    const QImage picture = window->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(picture.width() / 2 / 2, picture.height() / 2), QColor(0, 64, 0));
+}
+
+TEST_F(MainWindow, GivesEveryControlItsBoldFontAndPointSize) {
+    struct expected_font {
+        QWidget* control;
+        double point_size;
+    };
+    const expected_font fonts[] = {
+        {control<QLabel>("Quillmar_text"), 18.0},
+        {select_plug(), 8.25},
+        {amount_box(), 9.75},
+        {result_box(), 12.0},
+        {calculate_btn(), 12.0},
+        {box_label(0), 9.75},
+        {box_label(1), 9.75},
+        {about_btn(), 8.25},
+    };
+    for (const expected_font& f : fonts) {
+        const std::string name = f.control->objectName().toStdString();
+        EXPECT_EQ(f.control->font().weight(), QFont::Bold) << name;
+        EXPECT_DOUBLE_EQ(f.control->font().pointSizeF(), f.point_size) << name;
+        EXPECT_EQ(QFontInfo(f.control->font()).family(), "Liberation Sans") << name;
+    }
+}
+
+// The widest text each control shows must fit inside it at the default fonts.
+TEST_F(MainWindow, ShowsEveryTextUnclipped) {
+    // The glyphs' ink, placed where the label's alignment puts the line, must lie inside.
+    const auto fits_label = [](QLabel* label) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect line = QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                               metrics.size(0, label->text()), label->rect());
+        const QRect ink = metrics.tightBoundingRect(label->text())
+                              .translated(line.left(), line.top() + metrics.ascent());
+        return label->rect().contains(ink) &&
+               metrics.horizontalAdvance(label->text()) <= label->width();
+    };
+    EXPECT_TRUE(fits_label(control<QLabel>("Quillmar_text")));
+    EXPECT_TRUE(fits_label(box_label(0)));
+    EXPECT_TRUE(fits_label(box_label(1)));
+
+    const auto fits_button = [](QPushButton* button, const QString& text) {
+        const QFontMetrics metrics = button->fontMetrics();
+        const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
+        return metrics.horizontalAdvance(text) + 2 * frame <= button->width() &&
+               metrics.height() + 2 * frame <= button->height();
+    };
+    EXPECT_TRUE(fits_button(calculate_btn(), "Calculate"));
+    EXPECT_TRUE(fits_button(calculate_btn(), "NERES"));
+    EXPECT_TRUE(fits_button(about_btn(), "About"));
+
+    // A line edit keeps its frame and two pixels each side free of text.
+    const auto fits_box = [](QLineEdit* box, const QString& text) {
+        const QFontMetrics metrics = box->fontMetrics();
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        return metrics.horizontalAdvance(text) + 2 * frame + 4 <= box->width() &&
+               metrics.height() + 2 * frame <= box->height();
+    };
+    EXPECT_TRUE(fits_box(result_box(), "infinite"));
+    EXPECT_TRUE(fits_box(result_box(), "-3.60g"));
+    EXPECT_TRUE(fits_box(result_box(), "13.00g"));
+    EXPECT_TRUE(fits_box(amount_box(), "-1234.5678"));
+
+    QStyleOptionComboBox option;
+    option.initFrom(select_plug());
+    option.editable = true;
+    const QRect field = select_plug()->style()->subControlRect(
+        QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, select_plug());
+    const QFontMetrics metrics = select_plug()->fontMetrics();
+    for (const QString& text : starting_plugs + QStringList{"select plug", "smack"}) {
+        EXPECT_LE(metrics.horizontalAdvance(text) + 4, field.width()) << text.toStdString();
+        EXPECT_LE(metrics.height(), field.height()) << text.toStdString();
+    }
+}
+
+TEST_F(MainWindow, StartsWithTheFocusInTheChooser) {
+    EXPECT_TRUE(select_plug()->hasFocus());
+}
+
+TEST_F(MainWindow, TabVisitsChooserAmountResultCalculateAboutInTurn) {
+    const std::vector<QWidget*> order{select_plug(),   amount_box(), result_box(),
+                                      calculate_btn(), about_btn(),  select_plug()};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(order[i]->hasFocus())
+            << "after Tab " << i << " the focus is in "
+            << QApplication::focusWidget()->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindow, PickingWithTheMouseSelectsThePlugAndClearsTheResult) {
+    pick_with_mouse("kasprel");
+    EXPECT_EQ(select_plug()->currentText(), "kasprel");
+    type_amount("10");
+    press(calculate_btn());
+    EXPECT_EQ(result_box()->text(), "13.00g");
+
+    pick_with_mouse("morlu");
+    EXPECT_EQ(result_box()->text(), "");
+    press(calculate_btn());
+    EXPECT_EQ(result_box()->text(), "7.50g");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, PickingTheWarningPlugWarnsBeforeTheResultIsCleared) {
+    type_plug("tvex");
+    type_amount("10");
+    press(calculate_btn());
+    ASSERT_EQ(result_box()->text(), "9.00g");
+
+    pick_with_mouse("vietnamci");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].message,
+              (message_box{"budou to mordy skera tak ara", message_style::exclamation, "Warning"}));
+    EXPECT_EQ(messages[0].result_text, "9.00g"); // not yet cleared when the warning shows
+    EXPECT_EQ(result_box()->text(), "");
+}
+
+TEST_F(MainWindow, ArrowKeysOnTheClosedChooserPickEachPlugInTurn) {
+    select_plug()->setFocus();
+    for (const QString& name : starting_plugs) {
+        QTest::keyClick(select_plug(), Qt::Key_Down);
+        EXPECT_EQ(select_plug()->currentText(), name);
+    }
+    EXPECT_EQ(prompts(), std::vector<std::string>{"budou to mordy skera tak ara"});
+    QTest::keyClick(select_plug(), Qt::Key_Up);
+    EXPECT_EQ(select_plug()->currentText(), "ulvo");
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(MainWindow, WheelOnTheClosedChooserPicksTheNextPlug) {
+    select_plug()->setFocus();
+    const QPoint centre = select_plug()->rect().center();
+    QWheelEvent down(centre, select_plug()->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    for (int i = 0; i < 5; ++i)
+        QApplication::sendEvent(select_plug(), &down);
+    EXPECT_EQ(select_plug()->currentText(), "vietnamci");
+    EXPECT_EQ(prompts(), std::vector<std::string>{"budou to mordy skera tak ara"});
+}
+
+TEST_F(MainWindow, TypedPlugNamesStayExactlyAsTypedAndPickNothing) {
+    for (const QString& typed : {QStringLiteral("Tvex"), QStringLiteral("tv"),
+                                 QStringLiteral(" tvex"), QStringLiteral("VIETNAMCI")}) {
+        type_plug(typed);
+        QTest::keyClick(select_plug(), Qt::Key_Tab); // leaving the chooser is not picking
+        EXPECT_EQ(select_plug()->currentText(), typed);
+        EXPECT_EQ(select_plug()->currentIndex(), -1);
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, TypingTheWarningPlugAndLeavingDoesNotWarn) {
+    type_plug("vietnamci");
+    QTest::keyClick(select_plug(), Qt::Key_Tab);
+    type_amount("10");
+    press(calculate_btn()); // clicking Calculate also takes the focus from the chooser
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(result_box()->text(), "10.00g");
+}
+
+TEST_F(MainWindow, TypedNamesCalculateLikePickedOnesOnlyWhenExact) {
+    type_amount("10");
+    type_plug("tvex");
+    press(calculate_btn());
+    EXPECT_EQ(result_box()->text(), "9.00g");
+
+    for (const QString& typed : {QStringLiteral("Tvex"), QStringLiteral(" tvex")}) {
+        type_plug(typed);
+        press(calculate_btn());
+    }
+    EXPECT_EQ(prompts(),
+              (std::vector<std::string>{"Please select a plug.", "Please select a plug."}));
+    EXPECT_EQ(shown_title(messages.at(0).message), "Quillmar95");
+    EXPECT_EQ(result_box()->text(), "9.00g");
+}
+
+TEST_F(MainWindow, ReturnInTheChooserNeitherAddsNorPicks) {
+    for (const QString& typed :
+         {QStringLiteral("newplug"), QStringLiteral("vietnamci"), QStringLiteral("Morlu")}) {
+        type_plug(typed);
+        QTest::keyClick(select_plug(), Qt::Key_Return);
+        EXPECT_EQ(select_plug()->currentText(), typed);
+        EXPECT_EQ(select_plug()->currentIndex(), -1);
+    }
+    EXPECT_EQ(plug_list(), starting_plugs);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, ReturnInTheAmountBoxCalculates) {
+    type_plug("kasprel");
+    type_amount("-4");
+    QTest::keyClick(amount_box(), Qt::Key_Return);
+    EXPECT_EQ(result_box()->text(), "-5.20g");
+
+    type_amount("abc");
+    QTest::keyClick(amount_box(), Qt::Key_Enter);
+    EXPECT_EQ(prompts(), std::vector<std::string>{"Please enter a valid numeric amount."});
+    EXPECT_EQ(result_box()->text(), "-5.20g");
+}
+
+TEST_F(MainWindow, CalculateAtStartShowsOnlyTheInvalidAmountMessage) {
+    press(calculate_btn());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].message, (message_box{"Please enter a valid numeric amount.",
+                                                message_style::exclamation, "Invalid Input"}));
+    EXPECT_EQ(result_box()->text(), "");
+}
+
+TEST_F(MainWindow, FivePressesOfAboutUnlockSmackAndASixthOnlyAnnouncesIt) {
+    for (int press_count = 1; press_count <= 4; ++press_count)
+        press(about_btn());
+    EXPECT_EQ(plug_list(), starting_plugs);
+    press(about_btn());
+    ASSERT_EQ(messages.size(), 6u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(messages[i].message,
+                  (message_box{"Made by Orvane Enterprise", message_style::information,
+                               "About Quillmar95"}));
+        EXPECT_EQ(messages[i].plug_count, 5);
+    }
+    EXPECT_EQ(messages[5].message,
+              (message_box{"smack unlocked", message_style::information, "huleni"}));
+    EXPECT_EQ(messages[5].plug_count, 6); // appended between the two messages
+    EXPECT_EQ(plug_list(), starting_plugs + QStringList{"smack"});
+    EXPECT_EQ(select_plug()->currentText(), "select plug");
+
+    messages.clear();
+    press(about_btn());
+    EXPECT_EQ(prompts(), std::vector<std::string>{"smack unlocked"});
+    EXPECT_EQ(plug_list(), starting_plugs + QStringList{"smack"});
+}
+
+TEST_F(MainWindow, SmackTypedBeforeTheUnlockShowsInfiniteAndNeres) {
+    type_plug("smack");
+    press(calculate_btn());
+    EXPECT_EQ(result_box()->text(), "infinite");
+    EXPECT_EQ(calculate_btn()->text(), "NERES");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindow, NeresLastsUntilAnotherPlugIsPicked) {
+    for (int i = 0; i < 5; ++i)
+        press(about_btn());
+    pick_with_mouse("smack");
+    press(calculate_btn());
+    EXPECT_EQ(calculate_btn()->text(), "NERES");
+    EXPECT_EQ(result_box()->text(), "infinite");
+
+    pick_with_mouse("smack"); // picking smack again changes nothing
+    EXPECT_EQ(calculate_btn()->text(), "NERES");
+    EXPECT_EQ(result_box()->text(), "infinite");
+
+    type_plug("tvex"); // typing a name is not picking it
+    type_amount("10");
+    press(calculate_btn());
+    EXPECT_EQ(result_box()->text(), "9.00g");
+    EXPECT_EQ(calculate_btn()->text(), "NERES");
+
+    pick_with_mouse("tvex");
+    EXPECT_EQ(calculate_btn()->text(), "Calculate");
+    EXPECT_EQ(result_box()->text(), "");
+}
+
+TEST_F(MainWindow, OverflowIsReportedAndLeavesEveryControlAsItWas) {
+    pick_with_mouse("kasprel");
+    type_amount("10");
+    press(calculate_btn());
+    type_amount("1.5e308");
+
+    press(calculate_btn());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].message,
+              (message_box{"Overflow", message_style::critical, "Quillmar95"}));
+    EXPECT_EQ(result_box()->text(), "13.00g");
+    EXPECT_EQ(calculate_btn()->text(), "Calculate");
+    EXPECT_EQ(select_plug()->currentText(), "kasprel");
+    EXPECT_EQ(amount_box()->text(), "1.5e308");
+    EXPECT_EQ(plug_list(), starting_plugs);
+
+    type_amount("1");
+    press(calculate_btn()); // the window goes on working
+    EXPECT_EQ(result_box()->text(), "1.30g");
+}
+
+TEST_F(MainWindow, ResultBoxCanBeSelectedButNotTypedInto) {
+    type_plug("ulvo");
+    type_amount("2.5");
+    press(calculate_btn());
+    result_box()->setFocus();
+    QTest::keyClicks(result_box(), "99");
+    QTest::keyClick(result_box(), Qt::Key_Backspace);
+    EXPECT_EQ(result_box()->text(), "2.50g");
+    QTest::keyClick(result_box(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(result_box()->selectedText(), "2.50g");
+}
+
+} // namespace
+} // namespace quillmar
