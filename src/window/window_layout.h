@@ -36,21 +36,15 @@ struct control_layout {
 
 inline constexpr QSize client_size{5445 / twips_per_pixel, 5670 / twips_per_pixel};
 
-inline constexpr control_layout title_text{
-    "Quillmar_text", {1680, 120, 2175, 375}, title_family, 18.0};
-inline constexpr control_layout select_plug{
-    "select_plug", {1800, 1080, 1815, 315}, control_family, 8.25};
-inline constexpr control_layout skera_box{
-    "skera_box", {1800, 2160, 1815, 375}, control_family, 9.75};
-inline constexpr control_layout real_amount_box{
-    "real_amount_box", {2160, 4680, 1095, 495}, control_family, 12.0};
-inline constexpr control_layout calculate_btn{
-    "Calculate_btn", {1800, 3360, 1815, 615}, control_family, 12.0};
-inline constexpr control_layout amount_label{
-    "Label1", {2010, 1800, 1395, 240}, control_family, 9.75};
-inline constexpr control_layout result_label{
-    "Label1", {2055, 4320, 1365, 240}, control_family, 9.75};
-inline constexpr control_layout about_btn{
-    "About_btn", {4200, 5160, 1095, 375}, control_family, 8.25};
+// clang-format off
+inline constexpr control_layout title_text     {"Quillmar_text",   {1680,  120, 2175, 375}, title_family,   18.0};
+inline constexpr control_layout select_plug    {"select_plug",     {1800, 1080, 1815, 315}, control_family, 8.25};
+inline constexpr control_layout skera_box      {"skera_box",       {1800, 2160, 1815, 375}, control_family, 9.75};
+inline constexpr control_layout real_amount_box{"real_amount_box", {2160, 4680, 1095, 495}, control_family, 12.0};
+inline constexpr control_layout calculate_btn  {"Calculate_btn",   {1800, 3360, 1815, 615}, control_family, 12.0};
+inline constexpr control_layout amount_label   {"Label1",          {2010, 1800, 1395, 240}, control_family, 9.75};
+inline constexpr control_layout result_label   {"Label1",          {2055, 4320, 1365, 240}, control_family, 9.75};
+inline constexpr control_layout about_btn      {"About_btn",       {4200, 5160, 1095, 375}, control_family, 8.25};
+// clang-format on
 
 } // namespace quillmar::layout
