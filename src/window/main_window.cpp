@@ -80,7 +80,7 @@ void main_window::build_controls() {
 
     select_plug_ =
         place(new plug_chooser(QStringLiteral("select plug"), this), layout::select_plug);
-    select_plug_->setAccessibleName(QStringLiteral("Plug"));
+    select_plug_->setAccessibleDescription(QStringLiteral("Plug"));
 
     skera_box_ = place(new QLineEdit(this), layout::skera_box);
 

@@ -4,6 +4,7 @@
 #include "window/main_window.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
@@ -395,6 +396,34 @@ TEST_F(MainWindow, FivePressesOfAboutUnlockSmackAndASixthOnlyAnnouncesIt) {
     press(about_btn());
     EXPECT_EQ(prompts(), std::vector<std::string>{"smack unlocked"});
     EXPECT_EQ(plug_list(), starting_plugs + QStringList{"smack"});
+}
+
+TEST_F(MainWindow, AppendingSmackDoesNotCountAsPickingAPlug) {
+    select_plug()->setFocus();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(select_plug(), Qt::Key_Down); // to "vietnamci", which warns once
+    for (int i = 0; i < 5; ++i)
+        press(about_btn());
+    EXPECT_EQ(prompts(),
+              (std::vector<std::string>{"budou to mordy skera tak ara", "Made by Orvane Enterprise",
+                                        "Made by Orvane Enterprise", "Made by Orvane Enterprise",
+                                        "Made by Orvane Enterprise", "Made by Orvane Enterprise",
+                                        "smack unlocked"}));
+    EXPECT_EQ(select_plug()->currentText(), "vietnamci");
+}
+
+TEST_F(MainWindow, NamesTheChooserAndBoxesForAssistiveTools) {
+    const auto accessible_name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    // On Linux an editable combo box is named by its text; what it is for is its description.
+    EXPECT_EQ(accessible_name(select_plug()), "select plug");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(select_plug())->text(QAccessible::Description),
+              "Plug");
+    EXPECT_EQ(accessible_name(amount_box()), "Enter Amount");
+    EXPECT_EQ(accessible_name(result_box()), "Real Amount");
+    EXPECT_EQ(box_label(0)->buddy(), amount_box());
+    EXPECT_EQ(box_label(1)->buddy(), result_box());
 }
 
 TEST_F(MainWindow, SmackTypedBeforeTheUnlockShowsInfiniteAndNeres) {
