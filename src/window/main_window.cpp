@@ -20,11 +20,11 @@ QString to_qstring(std::string_view text) {
 }
 
 // Names the control and gives it its place and its bold font.
-template <class Control> Control* place(Control* control, const layout::control_layout& spec) {
-    control->setObjectName(to_qstring(spec.name));
-    control->setGeometry(layout::to_pixels(spec.place));
-    QFont font(to_qstring(spec.family));
-    font.setPointSizeF(spec.point_size);
+template <class Control> Control* place(Control* control, const layout::control_layout& where) {
+    control->setObjectName(to_qstring(where.name));
+    control->setGeometry(layout::to_pixels(where.place));
+    QFont font(to_qstring(where.family));
+    font.setPointSizeF(where.point_size);
     font.setWeight(QFont::Bold);
     control->setFont(font);
     return control;
@@ -38,9 +38,9 @@ void set_text_colour(QWidget* widget, const QColor& colour) {
 
 // A label over the box it names; the two share the object name "Label1" and are told apart
 // by their "index" property.
-QLabel* make_box_label(const QString& text, int index, const layout::control_layout& spec,
+QLabel* make_box_label(const QString& text, int index, const layout::control_layout& where,
                        QWidget* box, QWidget* parent) {
-    auto* label = place(new QLabel(text, parent), spec);
+    auto* label = place(new QLabel(text, parent), where);
     label->setProperty("index", index);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setBuddy(box);
