@@ -30,11 +30,9 @@ decimal round_to_significant_digits(double magnitude) {
     result.digits += scientific.substr(2, e - 2);
 
     std::string_view exponent = scientific.substr(e + 1);
-    const bool negative = exponent.front() == '-';
-    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
+    if (exponent.front() == '+')
+        exponent.remove_prefix(1); // from_chars reads a "-" but not a "+"
     std::from_chars(exponent.data(), exponent.data() + exponent.size(), result.exponent);
-    if (negative)
-        result.exponent = -result.exponent;
     return result;
 }
 

@@ -21,7 +21,6 @@ constexpr std::int64_t exponent_cap = 1'000'000'000'000'000;
 // What checking the shape of an accepted text learns about it.
 struct number_shape {
     std::string_view number; // the text without blanks and without a leading "+"
-    bool negative = false;
     // The nonzero value lies in [10^(order-1), 10^order); 0 when every digit is zero.
     std::int64_t order = 0;
 };
@@ -32,15 +31,11 @@ std::optional<number_shape> check_shape(std::string_view text) {
     while (!text.empty() && is_blank(text.back()))
         text.remove_suffix(1);
 
-    number_shape shape;
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        shape.negative = text[i] == '-';
-        if (text[i] == '+')
-            text.remove_prefix(1); // std::from_chars takes no "+"
-        else
-            ++i;
-    }
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1); // std::from_chars takes no "+"
+    else if (!text.empty() && text.front() == '-')
+        ++i;
 
     std::int64_t digits = 0;
     std::int64_t integer_digits = 0;
@@ -82,10 +77,7 @@ std::optional<number_shape> check_shape(std::string_view text) {
     if (i != text.size())
         return std::nullopt;
 
-    shape.number = text;
-    if (first_nonzero)
-        shape.order = integer_digits - *first_nonzero + exponent;
-    return shape;
+    return number_shape{text, first_nonzero ? integer_digits - *first_nonzero + exponent : 0};
 }
 
 } // namespace
@@ -103,8 +95,9 @@ std::optional<double> read_number(std::string_view text) {
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range alike and leaves value untouched.
         if (shape->order > 0)
-            return std::nullopt;             // beyond the largest double
-        return shape->negative ? -0.0 : 0.0; // nearer to zero than to the smallest subnormal
+            return std::nullopt; // beyond the largest double
+        // Nearer to zero than to the smallest subnormal.
+        return shape->number.front() == '-' ? -0.0 : 0.0;
     }
     if (error != std::errc{})
         return std::nullopt;

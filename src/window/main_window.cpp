@@ -15,15 +15,11 @@
 namespace quillmar {
 namespace {
 
-QString to_qstring(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // Names the control and gives it its place and its bold font.
 template <class Control> Control* place(Control* control, const layout::control_layout& where) {
-    control->setObjectName(to_qstring(where.name));
+    control->setObjectName(QString::fromUtf8(where.name));
     control->setGeometry(layout::to_pixels(where.place));
-    QFont font(to_qstring(where.family));
+    QFont font(QString::fromUtf8(where.family));
     font.setPointSizeF(where.point_size);
     font.setWeight(QFont::Bold);
     control->setFont(font);
@@ -58,7 +54,7 @@ main_window::main_window(message_shower show_message)
     install_font_substitutes();
 
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(to_qstring(application_title));
+    setWindowTitle(QString::fromUtf8(application_title));
     setFixedSize(layout::client_size);
     QPalette ground = palette();
     ground.setColor(QPalette::Window, QColor(0, 64, 0));
@@ -71,7 +67,7 @@ main_window::main_window(message_shower show_message)
 }
 
 void main_window::build_controls() {
-    auto* title = place(new QLabel(to_qstring(application_title), this), layout::title_text);
+    auto* title = place(new QLabel(QString::fromUtf8(application_title), this), layout::title_text);
     // The 18-point line is taller than the label; standing on the label's bottom edge keeps
     // both the capitals and the tail of the "Q" inside it.
     title->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
@@ -128,15 +124,15 @@ std::string main_window::amount_text() const {
 }
 
 void main_window::set_result_text(const std::string& text) {
-    real_amount_box_->setText(QString::fromStdString(text));
+    real_amount_box_->setText(QString::fromUtf8(text));
 }
 
 void main_window::set_calculate_caption(const std::string& caption) {
-    calculate_btn_->setText(QString::fromStdString(caption));
+    calculate_btn_->setText(QString::fromUtf8(caption));
 }
 
 void main_window::append_plug(const std::string& name) {
-    select_plug_->append_plug(QString::fromStdString(name));
+    select_plug_->append_plug(QString::fromUtf8(name));
 }
 
 void main_window::show_message(const message_box& message) {
