@@ -73,12 +73,8 @@ protected:
         QComboBox* chooser = select_plug();
         const int row = chooser->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_GE(row, 0) << name.toStdString();
-        QStyleOptionComboBox option;
-        option.initFrom(chooser);
-        option.editable = true;
-        const QRect arrow = chooser->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                             QStyle::SC_ComboBoxArrow, chooser);
-        QTest::mouseClick(chooser, Qt::LeftButton, {}, arrow.center());
+        QTest::mouseClick(chooser, Qt::LeftButton, {},
+                          chooser_part(QStyle::SC_ComboBoxArrow).center());
         QAbstractItemView* list = chooser->view();
         ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }));
         // The open list ignores a release that comes within a double-click time of opening.
@@ -89,19 +85,24 @@ protected:
     }
 
     // Replaces the chooser's text by typing, as a user would.
-    void type_plug(const QString& text) {
-        select_plug()->setFocus();
-        select_plug()->lineEdit()->selectAll();
-        QTest::keyClick(select_plug(), Qt::Key_Backspace);
-        QTest::keyClicks(select_plug(), text);
+    // Where the style draws a part of the chooser, such as its arrow or its text field.
+    QRect chooser_part(QStyle::SubControl part) const {
+        QStyleOptionComboBox option;
+        option.initFrom(select_plug());
+        option.editable = true;
+        return select_plug()->style()->subControlRect(QStyle::CC_ComboBox, &option, part,
+                                                      select_plug());
     }
 
-    void type_amount(const QString& text) {
-        amount_box()->setFocus();
-        amount_box()->selectAll();
-        QTest::keyClick(amount_box(), Qt::Key_Backspace);
-        QTest::keyClicks(amount_box(), text);
+    // Replaces a text by typing into the control that holds the edit, as a user would.
+    static void retype(QWidget* control, QLineEdit* edit, const QString& text) {
+        control->setFocus();
+        edit->selectAll();
+        QTest::keyClick(control, Qt::Key_Backspace);
+        QTest::keyClicks(control, text);
     }
+    void type_plug(const QString& text) { retype(select_plug(), select_plug()->lineEdit(), text); }
+    void type_amount(const QString& text) { retype(amount_box(), amount_box(), text); }
 
     void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -228,11 +229,7 @@ TEST_F(MainWindow, ShowsEveryTextUnclipped) {
     EXPECT_TRUE(fits_box(result_box(), "13.00g"));
     EXPECT_TRUE(fits_box(amount_box(), "-1234.5678"));
 
-    QStyleOptionComboBox option;
-    option.initFrom(select_plug());
-    option.editable = true;
-    const QRect field = select_plug()->style()->subControlRect(
-        QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, select_plug());
+    const QRect field = chooser_part(QStyle::SC_ComboBoxEditField);
     const QFontMetrics metrics = select_plug()->fontMetrics();
     for (const QString& text : starting_plugs + QStringList{"select plug", "smack"}) {
         EXPECT_LE(metrics.horizontalAdvance(text) + 4, field.width()) << text.toStdString();
