@@ -1,3 +1,4 @@
+#include "program_identity.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -5,12 +6,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillmar95"));
-    QApplication::setOrganizationName(QStringLiteral("Orvane Enterprise"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QString::fromUtf8(quillmar::identity::product_name));
+    QApplication::setOrganizationName(QString::fromUtf8(quillmar::identity::company_name));
+    QApplication::setApplicationVersion(QString::fromUtf8(quillmar::identity::version));
     // Ties the window to the installed desktop entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral("quillmar95"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quillmar95")));
+    const QString desktop_id = QString::fromUtf8(quillmar::identity::desktop_id);
+    QApplication::setDesktopFileName(desktop_id);
+    QApplication::setWindowIcon(QIcon::fromTheme(desktop_id));
 
     quillmar::main_window window;
     window.load();
