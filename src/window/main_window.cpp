@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include "platform/qt/qt_message_box.h"
+#include "window/accessibility.h"
 #include "window/fonts.h"
 #include "window/plug_chooser.h"
 #include "window/window_layout.h"
@@ -52,6 +53,7 @@ main_window::main_window(message_shower show_message)
         show_message_ = [this](const message_box& message) { show_qt_message_box(message, this); };
     }
     install_font_substitutes();
+    install_window_accessibility();
 
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromUtf8(application_title));
@@ -76,7 +78,7 @@ void main_window::build_controls() {
 
     select_plug_ =
         place(new plug_chooser(QStringLiteral("select plug"), this), layout::select_plug);
-    select_plug_->setAccessibleDescription(QStringLiteral("Plug"));
+    select_plug_->setAccessibleName(QStringLiteral("Plug"));
 
     skera_box_ = place(new QLineEdit(this), layout::skera_box);
 

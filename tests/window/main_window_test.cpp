@@ -303,6 +303,90 @@ TEST_F(MainWindow, WheelOnTheClosedChooserPicksTheNextPlug) {
     EXPECT_EQ(prompts(), std::vector<std::string>{"budou to mordy skera tak ara"});
 }
 
+// Alt+Down or F4 opens the list with its first entry highlighted; in the open list the
+// arrows move, Return picks and Escape closes it without picking.
+struct list_key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* name;
+};
+
+class MainWindowListKey : public MainWindow, public testing::WithParamInterface<list_key> {
+protected:
+    QAbstractItemView* open_list_with_key() {
+        select_plug()->setFocus();
+        QTest::keyClick(select_plug(), GetParam().key, GetParam().modifiers);
+        QAbstractItemView* list = select_plug()->view();
+        EXPECT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }));
+        return list;
+    }
+};
+
+TEST_P(MainWindowListKey, OpensTheListWhereReturnPicksTheHighlightedPlug) {
+    QAbstractItemView* list = open_list_with_key();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+    EXPECT_EQ(select_plug()->currentText(), "kasprel");
+    type_amount("10");
+    press(calculate_btn());
+    EXPECT_EQ(result_box()->text(), "13.00g");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_P(MainWindowListKey, OpensTheListWhereEscapeClosesItWithoutPicking) {
+    QAbstractItemView* list = open_list_with_key();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+    EXPECT_EQ(select_plug()->currentText(), "select plug");
+    EXPECT_EQ(select_plug()->currentIndex(), -1);
+    EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, MainWindowListKey,
+                         testing::Values(list_key{Qt::Key_Down, Qt::AltModifier, "AltDown"},
+                                         list_key{Qt::Key_F4, Qt::NoModifier, "F4"}),
+                         [](const testing::TestParamInfo<list_key>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The whole calculator with the keyboard alone, from the first focus on.
+TEST_F(MainWindow, WorksWithTheKeyboardAlone) {
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    };
+    key(Qt::Key_Down, Qt::AltModifier); // the chooser has the focus at start
+    QAbstractItemView* list = select_plug()->view();
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }));
+    for (int i = 0; i < 2; ++i) // from "tvex", highlighted as the list opens
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+    EXPECT_EQ(select_plug()->currentText(), "kasprel");
+
+    key(Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "10");
+    key(Qt::Key_Return);
+    EXPECT_EQ(result_box()->text(), "13.00g");
+
+    key(Qt::Key_Tab); // the result box
+    key(Qt::Key_Tab); // Calculate
+    ASSERT_TRUE(calculate_btn()->hasFocus());
+    amount_box()->setText("2");
+    key(Qt::Key_Space);
+    EXPECT_EQ(result_box()->text(), "2.60g");
+
+    key(Qt::Key_Tab); // About
+    ASSERT_TRUE(about_btn()->hasFocus());
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Space);
+    EXPECT_EQ(prompts().back(), "smack unlocked");
+    EXPECT_EQ(plug_list().back(), "smack");
+}
+
 TEST_F(MainWindow, TypedPlugNamesStayExactlyAsTypedAndPickNothing) {
     for (const QString& typed : {QStringLiteral("Tvex"), QStringLiteral("tv"),
                                  QStringLiteral(" tvex"), QStringLiteral("VIETNAMCI")}) {
@@ -409,18 +493,80 @@ TEST_F(MainWindow, AppendingSmackDoesNotCountAsPickingAPlug) {
     EXPECT_EQ(select_plug()->currentText(), "vietnamci");
 }
 
-TEST_F(MainWindow, NamesTheChooserAndBoxesForAssistiveTools) {
-    const auto accessible_name = [](QWidget* control) {
-        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    EXPECT_NE(iface, nullptr);
+    return iface;
+}
+
+TEST_F(MainWindow, NamesEveryControlAndItsRoleForAssistiveTools) {
+    struct expected_control {
+        QWidget* control;
+        QString name;
+        QAccessible::Role role;
     };
-    // On Linux an editable combo box is named by its text; what it is for is its description.
-    EXPECT_EQ(accessible_name(select_plug()), "select plug");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(select_plug())->text(QAccessible::Description),
-              "Plug");
-    EXPECT_EQ(accessible_name(amount_box()), "Enter Amount");
-    EXPECT_EQ(accessible_name(result_box()), "Real Amount");
-    EXPECT_EQ(box_label(0)->buddy(), amount_box());
-    EXPECT_EQ(box_label(1)->buddy(), result_box());
+    const expected_control controls[] = {
+        {window.get(), "Quillmar95", QAccessible::Window},
+        {control<QLabel>("Quillmar_text"), "Quillmar95", QAccessible::StaticText},
+        {select_plug(), "Plug", QAccessible::ComboBox},
+        {amount_box(), "Enter Amount", QAccessible::EditableText},
+        {result_box(), "Real Amount", QAccessible::EditableText},
+        {calculate_btn(), "Calculate", QAccessible::Button},
+        {box_label(0), "Enter Amount", QAccessible::StaticText},
+        {box_label(1), "Real Amount", QAccessible::StaticText},
+        {about_btn(), "About", QAccessible::Button},
+    };
+    for (const expected_control& c : controls) {
+        const std::string name = c.control->objectName().toStdString();
+        QAccessibleInterface* iface = accessible(c.control);
+        EXPECT_EQ(iface->text(QAccessible::Name), c.name) << name;
+        EXPECT_EQ(iface->role(), c.role) << name;
+        EXPECT_FALSE(iface->state().invisible) << name;
+    }
+    // Every control is reachable from the window in the accessible tree.
+    EXPECT_EQ(accessible(window.get())->childCount(), std::size(controls) - 1);
+}
+
+TEST_F(MainWindow, TellsAssistiveToolsWhatEachBoxHoldsAndWhichLabelNamesIt) {
+    QAccessibleInterface* chooser = accessible(select_plug());
+    EXPECT_EQ(chooser->text(QAccessible::Value), "select plug");
+    EXPECT_TRUE(chooser->state().editable);
+    EXPECT_TRUE(chooser->state().collapsed);
+    EXPECT_TRUE(chooser->state().focused);
+    ASSERT_EQ(chooser->childCount(), 2);
+    EXPECT_EQ(chooser->child(1)->object(), select_plug()->lineEdit());
+    EXPECT_EQ(chooser->indexOfChild(chooser->child(0)), 0);
+
+    EXPECT_TRUE(accessible(result_box())->state().readOnly);
+    EXPECT_FALSE(accessible(amount_box())->state().readOnly);
+
+    pick_with_mouse("kasprel");
+    type_amount("10");
+    press(calculate_btn());
+    EXPECT_EQ(chooser->text(QAccessible::Value), "kasprel");
+    EXPECT_EQ(accessible(amount_box())->text(QAccessible::Value), "10");
+    EXPECT_EQ(accessible(result_box())->text(QAccessible::Value), "13.00g");
+
+    for (int index : {0, 1}) {
+        QWidget* box = index == 0 ? static_cast<QWidget*>(amount_box()) : result_box();
+        EXPECT_EQ(box_label(index)->buddy(), box);
+        const auto labelled = accessible(box_label(index))->relations(QAccessible::Labelled);
+        ASSERT_EQ(labelled.size(), 1) << index;
+        EXPECT_EQ(labelled.front().first->object(), box);
+    }
+}
+
+TEST_F(MainWindow, AssistiveToolsCanOpenTheChoosersList) {
+    QAccessibleInterface* chooser = accessible(select_plug());
+    ASSERT_TRUE(chooser->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::showMenuAction()));
+    chooser->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return select_plug()->view()->isVisible(); }));
+    EXPECT_TRUE(chooser->state().expanded);
+    EXPECT_EQ(chooser->child(0)->object(), select_plug()->view());
+    chooser->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !select_plug()->view()->isVisible(); }));
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainWindow, SmackTypedBeforeTheUnlockShowsInfiniteAndNeres) {

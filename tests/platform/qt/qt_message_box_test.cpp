@@ -1,12 +1,15 @@
 #include "platform/qt/qt_message_box.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quillmar {
 namespace {
@@ -17,7 +20,21 @@ struct box_case {
     QMessageBox::Icon icon;
 };
 
+void PrintTo(const box_case& c, std::ostream* out) {
+    *out << '"' << c.message.prompt << "\" titled \"" << c.title.toStdString() << '"';
+}
+
 class QtMessageBox : public testing::TestWithParam<box_case> {};
+
+// The names of everything an assistive tool finds inside a part of the accessible tree.
+QStringList accessible_names_below(QAccessibleInterface* iface) {
+    QStringList names;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        names << child->text(QAccessible::Name) << accessible_names_below(child);
+    }
+    return names;
+}
 
 TEST_P(QtMessageBox, HasTheTitleTextIconAndOneOkButton) {
     const box_case& c = GetParam();
@@ -28,6 +45,22 @@ TEST_P(QtMessageBox, HasTheTitleTextIconAndOneOkButton) {
     ASSERT_EQ(box->buttons().size(), 1);
     EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
+}
+
+// A screen reader announces a message box by its title and reads its prompt from it.
+TEST_P(QtMessageBox, AnnouncesItsTitleAndPromptToAssistiveTools) {
+    const box_case& c = GetParam();
+    const std::unique_ptr<QMessageBox> box = make_qt_message_box(c.message, nullptr);
+    box->show();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box.get());
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name), c.title);
+    // An alert is read out as soon as it appears.
+    EXPECT_EQ(iface->role(), QAccessible::AlertMessage);
+    const QStringList names = accessible_names_below(iface);
+    EXPECT_TRUE(names.contains(QString::fromStdString(c.message.prompt)))
+        << names.join('|').toStdString();
+    EXPECT_TRUE(names.contains("OK")) << names.join('|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,6 +95,34 @@ TEST(QtMessageBoxShow, IsModalAndReturnsOnceOkIsClicked) {
     EXPECT_TRUE(was_modal);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+// Escape or Return closes the box, and so does Space on its focused OK button.
+class QtMessageBoxKey : public testing::TestWithParam<Qt::Key> {};
+
+TEST_P(QtMessageBoxKey, ClosesTheModalBox) {
+    bool closed_by_key = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, box->button(QMessageBox::Ok));
+        QTest::keyClick(focus, GetParam());
+        closed_by_key = !box->isVisible();
+        if (!closed_by_key) // do not leave the test waiting in the box
+            box->button(QMessageBox::Ok)->click();
+    });
+    show_qt_message_box({"Overflow", message_style::critical, std::nullopt}, nullptr);
+    EXPECT_TRUE(closed_by_key);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, QtMessageBoxKey,
+                         testing::Values(Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter,
+                                         Qt::Key_Space),
+                         [](const testing::TestParamInfo<Qt::Key>& info) {
+                             return QKeySequence(info.param).toString().toStdString();
+                         });
 
 } // namespace
 } // namespace quillmar
