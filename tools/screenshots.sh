@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [ "${1:-}" != "--inside" ]; then
-  exec xvfb-run -a -s "-screen 0 640x480x24 -dpi 96" "$0" --inside
+  exec xvfb-run -a -s "-screen 0 800x800x24 -dpi 96" "$0" --inside
 fi
 
 "$root/build/src/app/quillmar95" &
@@ -20,3 +20,10 @@ xdotool mousemove 160 126 click 1 && sleep 0.3         # its third entry, "kaspr
 xdotool mousemove 180 156 click 1 type "10"            # the amount
 xdotool mousemove 180 244 click 1 && sleep 0.5         # Calculate
 grab window-after-calculate.png
+
+# The same window on a high-DPI screen, as Qt scales it by two.
+kill $program
+QT_SCALE_FACTOR=2 "$root/build/src/app/quillmar95" &
+program=$!
+sleep 1.5
+import -window root -crop 726x756+0+0 "$root/docs/window-at-scale-2.png"

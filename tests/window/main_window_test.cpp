@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 namespace quillmar {
@@ -237,6 +238,35 @@ TEST_F(MainWindow, ShowsEveryTextUnclipped) {
     }
 }
 
+// Qt scales the window by QT_SCALE_FACTOR, as on a high-DPI screen.
+double expected_scale_factor() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    return factor.isEmpty() ? 1.0 : factor.toDouble();
+}
+
+// Text and frames are drawn at the screen's own resolution, not drawn small and enlarged.
+TEST_F(MainWindow, PaintsAtTheScreensFullResolution) {
+    const double factor = expected_scale_factor();
+    EXPECT_DOUBLE_EQ(window->devicePixelRatioF(), factor);
+    const QImage picture = window->grab().toImage();
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatioF(), factor);
+    EXPECT_EQ(picture.size(), (QSizeF(363, 378) * factor).toSize());
+    if (factor < 2)
+        return;
+    // A picture enlarged from one drawn at 1x is made of 2x2 blocks of equal pixels; the
+    // title's glyph edges, drawn at 2x, are not.
+    const QRect title = control<QLabel>("Quillmar_text")->geometry();
+    int uneven_blocks = 0;
+    for (int y = title.top() * 2; y < title.bottom() * 2; y += 2)
+        for (int x = title.left() * 2; x < title.right() * 2; x += 2) {
+            const QRgb corner = picture.pixel(x, y);
+            if (picture.pixel(x + 1, y) != corner || picture.pixel(x, y + 1) != corner ||
+                picture.pixel(x + 1, y + 1) != corner)
+                ++uneven_blocks;
+        }
+    EXPECT_GT(uneven_blocks, 20);
+}
+
 TEST_F(MainWindow, StartsWithTheFocusInTheChooser) {
     EXPECT_TRUE(select_plug()->hasFocus());
 }
@@ -310,6 +340,10 @@ struct list_key {
     Qt::KeyboardModifiers modifiers;
     const char* name;
 };
+
+void PrintTo(const list_key& key, std::ostream* out) {
+    *out << key.name;
+}
 
 class MainWindowListKey : public MainWindow, public testing::WithParamInterface<list_key> {
 protected:
