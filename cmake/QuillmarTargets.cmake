@@ -1,10 +1,17 @@
 # Helpers that give every target of the project the same compiler settings.
 
-# Turns on the project's warnings for one target (per target, never per directory).
-function(quillmar_target_warnings target)
+# Gives one target the project's warnings (per target, never per directory), and the
+# sanitizers when the build asks for them. A sanitizer report stops the program: no error is
+# reported and then let pass.
+function(quillmar_target_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
     if(QUILLMAR_WARNINGS_AS_ERRORS)
         target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    if(QUILLMAR_SANITIZE)
+        set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
+        target_compile_options(${target} PRIVATE ${sanitizers} -fno-omit-frame-pointer)
+        target_link_options(${target} PRIVATE ${sanitizers})
     endif()
 endfunction()
 
@@ -13,7 +20,7 @@ function(quillmar_add_library name)
     add_library(quillmar_${name} STATIC ${ARGN})
     add_library(quillmar::${name} ALIAS quillmar_${name})
     target_include_directories(quillmar_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    quillmar_target_warnings(quillmar_${name})
+    quillmar_target_options(quillmar_${name})
 endfunction()
 
 # Adds a GoogleTest executable whose cases ctest runs one by one.
@@ -22,6 +29,6 @@ function(quillmar_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest)
-    quillmar_target_warnings(${name})
+    quillmar_target_options(${name})
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
