@@ -13,6 +13,10 @@ function(quillmar_target_options target)
         target_compile_options(${target} PRIVATE ${sanitizers} -fno-omit-frame-pointer)
         target_link_options(${target} PRIVATE ${sanitizers})
     endif()
+    if(QUILLMAR_BUILD_FUZZERS)
+        # Coverage for libFuzzer to steer by; only the fuzzer program links its runtime.
+        target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+    endif()
 endfunction()
 
 # Adds a static library named quillmar_<folder> for the sources of one folder.
