@@ -14,8 +14,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         std::vector<std::filesystem::path> files;
         if (std::filesystem::is_directory(argv[i])) {
-            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
-                files.push_back(entry.path());
+            const std::filesystem::directory_iterator folder(argv[i]);
+            files.assign(begin(folder), end(folder));
         } else {
             files.emplace_back(argv[i]);
         }

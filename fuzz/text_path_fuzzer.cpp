@@ -94,14 +94,11 @@ void check_plug_name(std::string_view text) {
     check(plug_factor(text).has_value() == listed, "only an exact plug name has a factor", text);
     const calc_outcome outcome = calculate(text, "1");
     if (text == extra_plug_name)
-        check(std::holds_alternative<outcome::extra>(outcome), "smack always shows infinite",
-              text);
+        check(std::holds_alternative<outcome::extra>(outcome), "smack always shows infinite", text);
     else if (listed)
-        check(std::holds_alternative<outcome::result>(outcome), "a plug name gives a result",
-              text);
+        check(std::holds_alternative<outcome::result>(outcome), "a plug name gives a result", text);
     else
-        check(std::holds_alternative<outcome::no_plug>(outcome), "any other name is no plug",
-              text);
+        check(std::holds_alternative<outcome::no_plug>(outcome), "any other name is no plug", text);
 }
 
 } // namespace

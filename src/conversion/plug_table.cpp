@@ -1,5 +1,7 @@
 #include "conversion/plug_table.h"
 
+#include <algorithm>
+
 namespace quillmar {
 
 message_box warning_plug_message() {
@@ -7,11 +9,11 @@ message_box warning_plug_message() {
 }
 
 std::optional<double> plug_factor(std::string_view name) {
-    for (const plug& entry : plug_table) {
-        if (entry.name == name)
-            return entry.factor;
-    }
-    return std::nullopt;
+    const auto* entry = std::find_if(plug_table.begin(), plug_table.end(),
+                                     [name](const plug& p) { return p.name == name; });
+    if (entry == plug_table.end())
+        return std::nullopt;
+    return entry->factor;
 }
 
 } // namespace quillmar

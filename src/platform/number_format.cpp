@@ -1,5 +1,6 @@
 #include "platform/number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -38,14 +39,14 @@ decimal round_to_significant_digits(double magnitude) {
 
 // Adds one to a non-negative whole number written in decimal digits.
 void increment(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
-    }
-    digits.insert(digits.begin(), '1');
+    // The trailing nines become zeros and carry one into the digit before them; when every
+    // digit is a nine, npos + 1 wraps to 0 and a new leading "1" takes the carry.
+    const std::size_t carry_into = digits.find_last_not_of('9');
+    std::fill(digits.begin() + static_cast<std::ptrdiff_t>(carry_into + 1), digits.end(), '0');
+    if (carry_into == std::string::npos)
+        digits.insert(digits.begin(), '1');
+    else
+        ++digits[carry_into];
 }
 
 // The magnitude in hundredths, rounded half away from zero, in decimal digits.

@@ -15,13 +15,13 @@ public:
     explicit plug_chooser_accessible(plug_chooser* chooser)
         : QAccessibleWidget(chooser, QAccessible::ComboBox) {}
 
-    QString text(QAccessible::Text kind) const override {
+    [[nodiscard]] QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value)
             return chooser()->currentText();
         return QAccessibleWidget::text(kind); // the name is the widget's accessible name
     }
 
-    QAccessible::State state() const override {
+    [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.editable = true;
         state.expandable = true;
@@ -31,9 +31,9 @@ public:
     }
 
     // The open list comes first, then the field the user types in.
-    int childCount() const override { return 2; }
+    [[nodiscard]] int childCount() const override { return 2; }
 
-    QAccessibleInterface* child(int index) const override {
+    [[nodiscard]] QAccessibleInterface* child(int index) const override {
         switch (index) {
         case 0:
             return QAccessible::queryAccessibleInterface(chooser()->view());
@@ -54,7 +54,9 @@ public:
         return -1;
     }
 
-    QStringList actionNames() const override { return {showMenuAction(), setFocusAction()}; }
+    [[nodiscard]] QStringList actionNames() const override {
+        return {showMenuAction(), setFocusAction()};
+    }
 
     void doAction(const QString& action) override {
         if (action == showMenuAction() || action == pressAction()) {
@@ -68,7 +70,7 @@ public:
     }
 
 private:
-    plug_chooser* chooser() const { return static_cast<plug_chooser*>(widget()); }
+    [[nodiscard]] plug_chooser* chooser() const { return static_cast<plug_chooser*>(widget()); }
 };
 
 // Neither class has a meta-object of its own, so Qt asks for them by their Qt base class.

@@ -12,6 +12,7 @@ namespace {
 constexpr std::string_view calculate_caption = "Calculate";
 
 template <class... Handlers> struct overloaded : Handlers... { using Handlers::operator()...; };
+template <class... Handlers> overloaded(Handlers...) -> overloaded<Handlers...>;
 
 } // namespace
 

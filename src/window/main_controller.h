@@ -19,7 +19,7 @@ public:
     void Calculate_btn_Click();
     void About_btn_Click();
 
-    const unlock_state& unlock() const { return unlock_; }
+    [[nodiscard]] const unlock_state& unlock() const { return unlock_; }
 
 private:
     void load();

@@ -13,8 +13,8 @@ public:
     virtual ~main_view() = default;
 
     // The chooser's text: a picked plug's name or whatever the user typed.
-    virtual std::string plug_text() const = 0;
-    virtual std::string amount_text() const = 0;
+    [[nodiscard]] virtual std::string plug_text() const = 0;
+    [[nodiscard]] virtual std::string amount_text() const = 0;
     virtual void set_result_text(const std::string& text) = 0;
     virtual void set_calculate_caption(const std::string& caption) = 0;
     // Adds a plug at the end of the chooser's list without changing the chooser's text.

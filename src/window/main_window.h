@@ -29,8 +29,8 @@ public:
     void load();
 
 private:
-    std::string plug_text() const override;
-    std::string amount_text() const override;
+    [[nodiscard]] std::string plug_text() const override;
+    [[nodiscard]] std::string amount_text() const override;
     void set_result_text(const std::string& text) override;
     void set_calculate_caption(const std::string& caption) override;
     void append_plug(const std::string& name) override;

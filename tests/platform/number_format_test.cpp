@@ -129,7 +129,7 @@ TEST(FormatTwoDecimalsProperty, AgreesWithAnIndependentRoundingForRandomDoubles)
         double value = 0.0;
         switch (i % 3) {
         case 0: // any magnitude from 1e-20 to 1e15, either sign
-            value = std::pow(10.0, decade(random)) * (random() % 2 ? 1 : -1);
+            value = std::pow(10.0, decade(random)) * (random() % 2 == 1 ? 1 : -1);
             break;
         case 1: { // a few units in the last place around a half-hundredth
             value = (hundredth(random) + 0.5) / 100.0;

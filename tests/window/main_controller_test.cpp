@@ -17,8 +17,8 @@ public:
     std::vector<std::string> list;
     std::vector<std::string> effects;
 
-    std::string plug_text() const override { return plug; }
-    std::string amount_text() const override { return amount; }
+    [[nodiscard]] std::string plug_text() const override { return plug; }
+    [[nodiscard]] std::string amount_text() const override { return amount; }
     void set_result_text(const std::string& text) override {
         result = text;
         effects.push_back("result \"" + text + "\"");

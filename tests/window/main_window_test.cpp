@@ -15,6 +15,7 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -49,20 +50,25 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QComboBox* select_plug() const { return control<QComboBox>("select_plug"); }
-    QLineEdit* amount_box() const { return control<QLineEdit>("skera_box"); }
-    QLineEdit* result_box() const { return control<QLineEdit>("real_amount_box"); }
-    QPushButton* calculate_btn() const { return control<QPushButton>("Calculate_btn"); }
-    QPushButton* about_btn() const { return control<QPushButton>("About_btn"); }
-    QLabel* box_label(int index) const {
-        for (QLabel* label : window->findChildren<QLabel*>(QStringLiteral("Label1")))
-            if (label->property("index").toInt() == index)
-                return label;
+    [[nodiscard]] QComboBox* select_plug() const { return control<QComboBox>("select_plug"); }
+    [[nodiscard]] QLineEdit* amount_box() const { return control<QLineEdit>("skera_box"); }
+    [[nodiscard]] QLineEdit* result_box() const { return control<QLineEdit>("real_amount_box"); }
+    [[nodiscard]] QPushButton* calculate_btn() const {
+        return control<QPushButton>("Calculate_btn");
+    }
+    [[nodiscard]] QPushButton* about_btn() const { return control<QPushButton>("About_btn"); }
+    [[nodiscard]] QLabel* box_label(int index) const {
+        const QList<QLabel*> labels = window->findChildren<QLabel*>(QStringLiteral("Label1"));
+        const auto found = std::find_if(labels.begin(), labels.end(), [index](QLabel* label) {
+            return label->property("index").toInt() == index;
+        });
+        if (found != labels.end())
+            return *found;
         ADD_FAILURE() << "no Label1 with index " << index;
         return nullptr;
     }
 
-    QStringList plug_list() const {
+    [[nodiscard]] QStringList plug_list() const {
         QStringList names;
         for (int i = 0; i < select_plug()->count(); ++i)
             names << select_plug()->itemText(i);
@@ -87,7 +93,7 @@ protected:
 
     // Replaces the chooser's text by typing, as a user would.
     // Where the style draws a part of the chooser, such as its arrow or its text field.
-    QRect chooser_part(QStyle::SubControl part) const {
+    [[nodiscard]] QRect chooser_part(QStyle::SubControl part) const {
         QStyleOptionComboBox option;
         option.initFrom(select_plug());
         option.editable = true;
@@ -105,12 +111,12 @@ protected:
     void type_plug(const QString& text) { retype(select_plug(), select_plug()->lineEdit(), text); }
     void type_amount(const QString& text) { retype(amount_box(), amount_box(), text); }
 
-    void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    static void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    std::vector<std::string> prompts() const {
-        std::vector<std::string> texts;
-        for (const shown_message& shown : messages)
-            texts.push_back(shown.message.prompt);
+    [[nodiscard]] std::vector<std::string> prompts() const {
+        std::vector<std::string> texts(messages.size());
+        std::transform(messages.begin(), messages.end(), texts.begin(),
+                       [](const shown_message& shown) { return shown.message.prompt; });
         return texts;
     }
 
