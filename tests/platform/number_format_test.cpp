@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -18,6 +20,10 @@ struct format_case {
     double value;
     std::string text;
 };
+
+void PrintTo(const format_case& c, std::ostream* out) {
+    *out << std::setprecision(17) << c.value << " formats as \"" << c.text << '"';
+}
 
 class FormatTwoDecimals : public testing::TestWithParam<format_case> {};
 

@@ -3,7 +3,9 @@
 #include <cfloat>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace quillmar {
@@ -13,6 +15,10 @@ struct accepted_case {
     std::string text;
     double value;
 };
+
+void PrintTo(const accepted_case& c, std::ostream* out) {
+    *out << '"' << c.text << "\" reads as " << std::setprecision(17) << c.value;
+}
 
 class AcceptedNumber : public testing::TestWithParam<accepted_case> {};
 

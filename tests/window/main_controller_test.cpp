@@ -1,6 +1,7 @@
 #include "window/main_controller.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,10 @@ struct press_case {
     std::string amount;
     effects expected;
 };
+
+void PrintTo(const press_case& c, std::ostream* out) {
+    *out << '"' << c.plug << "\" with \"" << c.amount << '"';
+}
 
 class CalculatePress : public MainController, public testing::WithParamInterface<press_case> {};
 
