@@ -1,20 +1,18 @@
 #include "window/fonts.h"
 
-#include "window/window_layout.h"
-
-#include <QFont>
 #include <QString>
-#include <QStringList>
 
 namespace quillmar {
 
-void install_font_substitutes() {
-    const QString substitute = QStringLiteral("Liberation Sans");
-    for (std::string_view family : {layout::title_family, layout::control_family}) {
-        const QString name = QString::fromUtf8(family);
-        if (!QFont::substitutes(name).contains(substitute))
-            QFont::insertSubstitution(name, substitute);
-    }
+QFont bold_font([[maybe_unused]] std::string_view family, double point_size) {
+#ifdef Q_OS_WIN
+    QFont font(QString::fromUtf8(family));
+#else
+    QFont font(QStringLiteral("Liberation Sans"));
+#endif
+    font.setPointSizeF(point_size);
+    font.setWeight(QFont::Bold);
+    return font;
 }
 
 } // namespace quillmar

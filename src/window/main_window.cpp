@@ -7,7 +7,6 @@
 #include "window/window_layout.h"
 
 #include <QColor>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -20,10 +19,7 @@ namespace {
 template <class Control> Control* place(Control* control, const layout::control_layout& where) {
     control->setObjectName(QString::fromUtf8(where.name));
     control->setGeometry(layout::to_pixels(where.place));
-    QFont font(QString::fromUtf8(where.family));
-    font.setPointSizeF(where.point_size);
-    font.setWeight(QFont::Bold);
-    control->setFont(font);
+    control->setFont(bold_font(where.family, where.point_size));
     return control;
 }
 
@@ -52,8 +48,10 @@ main_window::main_window(message_shower show_message)
     if (!show_message_) {
         show_message_ = [this](const message_box& message) { show_qt_message_box(message, this); };
     }
-    install_font_substitutes();
     install_window_accessibility();
+    // Controls lay out their text as they are made, in the font they inherit; inheriting the
+    // chooser's font spares loading the desktop's default font, which no control shows.
+    setFont(bold_font(layout::select_plug.family, layout::select_plug.point_size));
 
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromUtf8(application_title));

@@ -22,7 +22,7 @@ constexpr QRect to_pixels(twips_rect r) {
             r.height / twips_per_pixel};
 }
 
-// The families the window asks for; fonts.h maps them to fonts a Linux desktop has.
+// The families the window asks for; bold_font (fonts.h) maps them to fonts a Linux desktop has.
 inline constexpr std::string_view title_family = "Arial";
 inline constexpr std::string_view control_family = "MS Sans Serif";
 
