@@ -7,7 +7,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 [ -f build/compile_commands.json ] || { echo "configure build/ first (./test does)"; exit 1; }
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
-mapfile -t compiled < <(git ls-files '*.cpp' | grep -v '^bench/')
+mapfile -t compiled < <(git ls-files '*.cpp')
 
 echo "-- clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
