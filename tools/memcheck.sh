@@ -8,7 +8,6 @@ programs=(
   build/tests/platform/platform_tests
   build/tests/conversion/conversion_tests
   build/tests/window/window_controller_tests
-  build/tests/app/app_identity_tests
 )
 for program in "${programs[@]}"; do
   echo "-- memcheck: $program"

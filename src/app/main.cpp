@@ -1,4 +1,4 @@
-#include "program_identity.h"
+#include "platform/program_identity.h"
 #include "window/main_window.h"
 
 #include <QApplication>

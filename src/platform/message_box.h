@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/program_identity.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace quillmar {
 
-// The title every message without one of its own is shown with.
-inline constexpr std::string_view application_title = "Quillmar95";
+// The title every message without one of its own is shown with: the program's name.
+inline constexpr std::string_view application_title = identity::product_name;
 
 // The icon of a modal message; every style has a single OK button. The numbers are the
 // program's style numbers, so a style can be written down and compared as a number.

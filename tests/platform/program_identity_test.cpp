@@ -1,6 +1,6 @@
 // The program's name, maker and version, as CMake generates them for the window and the
 // desktop; CMake must keep the version's two decimals ("1.00", not "1" or "1.0").
-#include "program_identity.h"
+#include "platform/program_identity.h"
 
 #include <gtest/gtest.h>
 #include <string_view>
