@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack and checks its name, version, files and dependencies.
+# Builds the Debian package with CPack and checks its name, version, maintainer and
+# dependencies, and, unpacked, the same files and validity as an install.
 #   check_deb_package.sh <build folder> <desktop id>
 set -euo pipefail
 build=$1
@@ -8,31 +9,26 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-deb="$work/quillmar95_1.00_amd64.deb"
-[ "$(dpkg --print-architecture)" = amd64 ] || deb=$(ls "$work"/quillmar95_1.00_*.deb)
+deb="$work/quillmar95_1.00_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || { echo "no package named quillmar95_1.00_<arch>.deb"; ls "$work"; exit 1; }
 
-field() { dpkg-deb -f "$deb" "$1"; }
 failed=0
-check() { # <what> <actual> <expected pattern>
-  if ! grep -qE "$3" <<<"$2"; then
-    echo "$1 is '$2', expected to match '$3'"
+check() { # <field> <pattern>
+  local value
+  value=$(dpkg-deb -f "$deb" "$1")
+  if ! grep -qE "$2" <<<"$value"; then
+    echo "$1 is '$value', expected to match '$2'"
     failed=1
   fi
 }
-check Package "$(field Package)" '^quillmar95$'
-check Version "$(field Version)" '^1\.00$'
-check Maintainer "$(field Maintainer)" '^Orvane Enterprise'
+check Package '^quillmar95$'
+check Version '^1\.00$'
+check Maintainer '^Orvane Enterprise'
 # dpkg-shlibdeps found the Qt and C++ runtime libraries the program links.
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc\\+\\+6 fonts-liberation2; do
-  check Depends "$(field Depends)" "(^|, )$library( |,|$)"
+for library in libqt6widgets6 libqt6gui6 libqt6core6 'libstdc\+\+6' fonts-liberation2; do
+  check Depends "(^|, )$library( |,|$)"
 done
 
-files=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sort)
-expected=$(printf '%s\n' \
-  ./usr/bin/quillmar95 \
-  "./usr/share/applications/$id.desktop" \
-  "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-  "./usr/share/metainfo/$id.metainfo.xml" | sort)
-check files "$(echo $files)" "^$(echo $expected | sed 's/\./\\./g')$"
+dpkg-deb -x "$deb" "$work/unpacked"
+bash "$(dirname "${BASH_SOURCE[0]}")/check_installed_files.sh" "$work/unpacked" "$id" || failed=1
 exit $failed
