@@ -6,6 +6,8 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <algorithm>
+#include <array>
 
 namespace quillmar {
 namespace {
@@ -30,28 +32,19 @@ public:
         return state;
     }
 
-    // The open list comes first, then the field the user types in.
-    [[nodiscard]] int childCount() const override { return 2; }
+    [[nodiscard]] int childCount() const override { return static_cast<int>(parts().size()); }
 
     [[nodiscard]] QAccessibleInterface* child(int index) const override {
-        switch (index) {
-        case 0:
-            return QAccessible::queryAccessibleInterface(chooser()->view());
-        case 1:
-            return QAccessible::queryAccessibleInterface(chooser()->lineEdit());
-        default:
+        if (index < 0 || index >= childCount())
             return nullptr;
-        }
+        return QAccessible::queryAccessibleInterface(parts()[static_cast<std::size_t>(index)]);
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        if (child == nullptr)
-            return -1;
-        if (child->object() == chooser()->view())
-            return 0;
-        if (child->object() == chooser()->lineEdit())
-            return 1;
-        return -1;
+        const std::array<QObject*, 2> all = parts();
+        const auto* const found =
+            std::find(all.begin(), all.end(), child != nullptr ? child->object() : nullptr);
+        return found == all.end() ? -1 : static_cast<int>(found - all.begin());
     }
 
     [[nodiscard]] QStringList actionNames() const override {
@@ -71,6 +64,12 @@ public:
 
 private:
     [[nodiscard]] plug_chooser* chooser() const { return static_cast<plug_chooser*>(widget()); }
+
+    // The chooser's parts as assistive tools list them: the open list first, then the field
+    // the user types in.
+    [[nodiscard]] std::array<QObject*, 2> parts() const {
+        return {chooser()->view(), chooser()->lineEdit()};
+    }
 };
 
 // Neither class has a meta-object of its own, so Qt asks for them by their Qt base class.
