@@ -91,7 +91,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
     }
 
-    // Replaces the chooser's text by typing, as a user would.
     // Where the style draws a part of the chooser, such as its arrow or its text field.
     [[nodiscard]] QRect chooser_part(QStyle::SubControl part) const {
         QStyleOptionComboBox option;
