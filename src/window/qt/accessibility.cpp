@@ -1,7 +1,7 @@
-#include "window/accessibility.h"
+#include "window/qt/accessibility.h"
 
-#include "window/main_window.h"
-#include "window/plug_chooser.h"
+#include "window/qt/main_window.h"
+#include "window/qt/plug_chooser.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

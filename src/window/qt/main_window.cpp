@@ -1,10 +1,10 @@
-#include "window/main_window.h"
+#include "window/qt/main_window.h"
 
 #include "platform/qt/qt_message_box.h"
-#include "window/accessibility.h"
-#include "window/fonts.h"
-#include "window/plug_chooser.h"
-#include "window/window_layout.h"
+#include "window/qt/accessibility.h"
+#include "window/qt/fonts.h"
+#include "window/qt/plug_chooser.h"
+#include "window/qt/qt_layout.h"
 
 #include <QColor>
 #include <QLabel>
@@ -15,10 +15,14 @@
 namespace quillmar {
 namespace {
 
+QString text_of(const layout::control_layout& control) {
+    return QString::fromUtf8(control.text);
+}
+
 // Names the control and gives it its place and its bold font.
 template <class Control> Control* place(Control* control, const layout::control_layout& where) {
     control->setObjectName(QString::fromUtf8(where.name));
-    control->setGeometry(layout::to_pixels(where.place));
+    control->setGeometry(layout::to_qt(where.place));
     control->setFont(bold_font(where.family, where.point_size));
     return control;
 }
@@ -31,13 +35,13 @@ void set_text_colour(QWidget* widget, const QColor& colour) {
 
 // A label over the box it names; the two share the object name "Label1" and are told apart
 // by their "index" property.
-QLabel* make_box_label(const QString& text, int index, const layout::control_layout& where,
-                       QWidget* box, QWidget* parent) {
-    auto* label = place(new QLabel(text, parent), where);
+QLabel* make_box_label(int index, const layout::control_layout& where, QWidget* box,
+                       QWidget* parent) {
+    auto* label = place(new QLabel(text_of(where), parent), where);
     label->setProperty("index", index);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setBuddy(box);
-    set_text_colour(label, Qt::white);
+    set_text_colour(label, layout::to_qt(layout::box_label_colour));
     return label;
 }
 
@@ -55,9 +59,9 @@ main_window::main_window(message_shower show_message)
 
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromUtf8(application_title));
-    setFixedSize(layout::client_size);
+    setFixedSize(layout::to_qt(layout::client_area));
     QPalette ground = palette();
-    ground.setColor(QPalette::Window, QColor(0, 64, 0));
+    ground.setColor(QPalette::Window, layout::to_qt(layout::ground));
     setPalette(ground);
     setAutoFillBackground(true);
 
@@ -67,16 +71,15 @@ main_window::main_window(message_shower show_message)
 }
 
 void main_window::build_controls() {
-    auto* title = place(new QLabel(QString::fromUtf8(application_title), this), layout::title_text);
+    auto* title = place(new QLabel(text_of(layout::title_text), this), layout::title_text);
     // The 18-point line is taller than the label; standing on the label's bottom edge keeps
     // both the capitals and the tail of the "Q" inside it.
     title->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     // The title takes the system's colour for window backgrounds: the text boxes' colour.
     set_text_colour(title, palette().color(QPalette::Base));
 
-    select_plug_ =
-        place(new plug_chooser(QStringLiteral("select plug"), this), layout::select_plug);
-    select_plug_->setAccessibleName(QStringLiteral("Plug"));
+    select_plug_ = place(new plug_chooser(text_of(layout::select_plug), this), layout::select_plug);
+    select_plug_->setAccessibleName(QString::fromUtf8(layout::chooser_accessible_name));
 
     skera_box_ = place(new QLineEdit(this), layout::skera_box);
 
@@ -86,14 +89,14 @@ void main_window::build_controls() {
     real_amount_box_->setAlignment(Qt::AlignCenter);
 
     calculate_btn_ =
-        place(new QPushButton(QStringLiteral("Calculate"), this), layout::calculate_btn);
+        place(new QPushButton(text_of(layout::calculate_btn), this), layout::calculate_btn);
 
-    make_box_label(QStringLiteral("Enter Amount"), 0, layout::amount_label, skera_box_, this);
-    make_box_label(QStringLiteral("Real Amount"), 1, layout::result_label, real_amount_box_, this);
-    skera_box_->setAccessibleName(QStringLiteral("Enter Amount"));
-    real_amount_box_->setAccessibleName(QStringLiteral("Real Amount"));
+    make_box_label(0, layout::amount_label, skera_box_, this);
+    make_box_label(1, layout::result_label, real_amount_box_, this);
+    skera_box_->setAccessibleName(text_of(layout::amount_label));
+    real_amount_box_->setAccessibleName(text_of(layout::result_label));
 
-    about_btn_ = place(new QPushButton(QStringLiteral("About"), this), layout::about_btn);
+    about_btn_ = place(new QPushButton(text_of(layout::about_btn), this), layout::about_btn);
 
     setTabOrder(select_plug_, skera_box_);
     setTabOrder(skera_box_, real_amount_box_);

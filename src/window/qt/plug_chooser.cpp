@@ -1,4 +1,4 @@
-#include "window/plug_chooser.h"
+#include "window/qt/plug_chooser.h"
 
 #include <QLineEdit>
 

@@ -1,7 +1,7 @@
 // Drives the real window with real key and mouse events on Qt's offscreen platform. Messages
 // go to a recorder instead of a modal box, together with what the window showed at that moment.
 #include "qt_printers.h"
-#include "window/main_window.h"
+#include "window/qt/main_window.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

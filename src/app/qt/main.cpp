@@ -1,5 +1,5 @@
 #include "platform/program_identity.h"
-#include "window/main_window.h"
+#include "window/qt/main_window.h"
 
 #include <QApplication>
 
