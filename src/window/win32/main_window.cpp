@@ -1,0 +1,379 @@
+#include "window/win32/main_window.h"
+
+#include "platform/win32/utf16.h"
+#include "platform/win32/win32_message_box.h"
+#include "window/win32/accessibility.h"
+#include "window/win32/dpi.h"
+
+#include <algorithm>
+#include <string>
+
+namespace quillmar {
+namespace {
+
+constexpr wchar_t class_name[] = L"Quillmar95.main";
+// A fixed-size window: it can be minimized, neither maximized nor resized.
+constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Clear of IDOK and IDCANCEL, which the dialog keys send.
+constexpr int first_control_id = 100;
+// Entries the chooser's open list shows before it scrolls.
+constexpr int visible_list_entries = 8;
+
+std::size_t index_of(const layout::control_layout& which) {
+    const auto* const found = std::find(layout::tab_order.begin(), layout::tab_order.end(), &which);
+    return static_cast<std::size_t>(found - layout::tab_order.begin());
+}
+
+struct window_class {
+    const wchar_t* name;
+    DWORD style;
+    DWORD ex_style;
+};
+
+window_class class_of(const layout::control_layout& control) {
+    if (&control == &layout::title_text) // drawn by the window, standing on its bottom edge
+        return {L"STATIC", SS_OWNERDRAW, 0};
+    if (&control == &layout::real_amount_box) // selectable and copyable, not typed into
+        return {L"EDIT", ES_CENTER | ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    switch (control.kind) {
+    case layout::control_kind::label:
+        return {L"STATIC", SS_CENTER | SS_NOPREFIX, 0};
+    case layout::control_kind::chooser:
+        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case layout::control_kind::text_box:
+        return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case layout::control_kind::button:
+        break;
+    }
+    return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+}
+
+std::wstring window_text(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+COLORREF to_colorref(layout::colour c) {
+    return RGB(c.red, c.green, c.blue);
+}
+
+RECT scaled(const layout::twips_rect& r, UINT dpi) {
+    const int d = static_cast<int>(dpi);
+    const int left = layout::to_pixels(r.left, d);
+    const int top = layout::to_pixels(r.top, d);
+    return {left, top, left + layout::to_pixels(r.width, d), top + layout::to_pixels(r.height, d)};
+}
+
+// A drop-down combo box is as tall as its font makes its edit field; the field's height is
+// set so that the closed chooser is exactly as tall as its place.
+void fit_chooser_height(HWND chooser, int height) {
+    // What the field's height is read back as and what it is set to need not agree, nor the
+    // frame grow one for one with it: each step corrects by what is left over.
+    auto field = static_cast<int>(SendMessageW(chooser, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int step = 0; step < 3; ++step) {
+        RECT closed{};
+        GetWindowRect(chooser, &closed);
+        const int excess = closed.bottom - closed.top - height;
+        if (excess == 0 || field - excess <= 0)
+            return;
+        field -= excess;
+        SendMessageW(chooser, CB_SETITEMHEIGHT, WPARAM(-1), field);
+    }
+}
+
+} // namespace
+
+main_window::main_window(HINSTANCE instance, message_shower show_message)
+    : instance_(instance), show_message_(std::move(show_message)), controller_(*this) {
+    if (!show_message_) {
+        show_message_ = [this](const message_box& message) {
+            show_win32_message_box(message, window_);
+        };
+    }
+    ground_ = CreateSolidBrush(to_colorref(layout::ground));
+
+    WNDCLASSEXW registered{};
+    if (GetClassInfoExW(instance_, class_name, &registered) == FALSE) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &main_window::window_procedure;
+        wc.hInstance = instance_;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW); // NOLINT: IDC_ARROW is a resource id
+        wc.hbrBackground = nullptr;                   // the window paints its own ground
+        wc.lpszClassName = class_name;
+        const auto icon = [this](int size_metric) {
+            const int size = GetSystemMetrics(size_metric);
+            return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(icon_resource),
+                                                 IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        };
+        wc.hIcon = icon(SM_CXICON);
+        wc.hIconSm = icon(SM_CXSMICON);
+        RegisterClassExW(&wc);
+    }
+
+    const std::wstring title = to_utf16(application_title);
+    CreateWindowExW(0, class_name, title.c_str(), window_style, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
+    if (window_ == nullptr)
+        return;
+    create_controls();
+    const UINT dpi = dpi_of(window_);
+    fit_client_area(dpi, nullptr);
+    apply_dpi(dpi);
+}
+
+main_window::~main_window() {
+    if (window_ != nullptr)
+        DestroyWindow(window_);
+    DeleteObject(ground_);
+}
+
+void main_window::create_controls() {
+    // Made in tab order: the dialog keys move the focus in the order the controls were made.
+    for (std::size_t i = 0; i < layout::tab_order.size(); ++i) {
+        const layout::control_layout& where = *layout::tab_order[i];
+        const window_class kind = class_of(where);
+        controls_[i] = CreateWindowExW(
+            kind.ex_style, kind.name, to_utf16(where.text).c_str(),
+            WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + static_cast<int>(i))),
+            instance_, nullptr);
+    }
+    // A drop-down combo box starts empty whatever text it is made with.
+    SetWindowTextW(control(layout::select_plug), to_utf16(layout::select_plug.text).c_str());
+    // Assistive tools name a box by the label just before it among the window's children,
+    // which labels can be without changing the tab order: they take no focus.
+    SetWindowPos(control(layout::amount_label), control(layout::select_plug), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(control(layout::result_label), control(layout::skera_box), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The chooser has no label; its name comes from the purpose, not the text it shows.
+    // Without the service that keeps such names the chooser is announced by its text.
+    (void)name_for_assistive_tools(control(layout::select_plug), layout::chooser_accessible_name);
+}
+
+void main_window::fit_client_area(UINT dpi, const RECT* suggested) {
+    const int width = layout::to_pixels(layout::client_area.width, static_cast<int>(dpi));
+    const int height = layout::to_pixels(layout::client_area.height, static_cast<int>(dpi));
+    SIZE size = window_size_for_client(width, height, window_style, 0, dpi);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested == nullptr ? SWP_NOMOVE : 0);
+    const auto move = [&] {
+        SetWindowPos(window_, nullptr, suggested != nullptr ? suggested->left : 0,
+                     suggested != nullptr ? suggested->top : 0, size.cx, size.cy, flags);
+    };
+    move();
+    // Where the title bar and frame do not follow the window's dots per inch, the client area
+    // comes out another size; measured, the frame is what it really is.
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right != width || client.bottom != height) {
+        size.cx += width - client.right;
+        size.cy += height - client.bottom;
+        move();
+    }
+}
+
+void main_window::apply_dpi(UINT dpi) {
+    for (std::size_t i = 0; i < layout::tab_order.size(); ++i) {
+        const layout::control_layout& where = *layout::tab_order[i];
+        unique_font font = make_font(where, dpi);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        fonts_[i] = std::move(font); // the old font is deleted once no control uses it
+
+        const RECT place = scaled(where.place, dpi);
+        int height = place.bottom - place.top;
+        if (where.kind == layout::control_kind::chooser) {
+            // A combo box's height includes its open list.
+            const auto entry = static_cast<int>(SendMessageW(controls_[i], CB_GETITEMHEIGHT, 0, 0));
+            height += entry * visible_list_entries + 2;
+        }
+        MoveWindow(controls_[i], place.left, place.top, place.right - place.left, height, FALSE);
+        if (where.kind == layout::control_kind::chooser)
+            fit_chooser_height(controls_[i], place.bottom - place.top);
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void main_window::load() {
+    controller_.Form_Load();
+}
+
+void main_window::show(int show_command) {
+    ShowWindow(window_, show_command);
+    UpdateWindow(window_);
+    // The combo box selects its whole text when it takes the focus, so typing replaces it.
+    SetFocus(control(layout::select_plug));
+}
+
+bool main_window::take_dialog_key(MSG& message) {
+    return window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE;
+}
+
+int main_window::control_id(const layout::control_layout& which) {
+    return first_control_id + static_cast<int>(index_of(which));
+}
+
+HWND main_window::control(const layout::control_layout& which) const {
+    return controls_[index_of(which)];
+}
+
+LRESULT CALLBACK main_window::window_procedure(HWND window, UINT message, WPARAM wparam,
+                                               LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<main_window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<main_window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr)
+        return DefWindowProcW(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return self->handle_message(message, wparam, lparam);
+}
+
+LRESULT main_window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_COMMAND:
+        on_command(LOWORD(wparam), HIWORD(wparam));
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(window_, &client);
+        FillRect(reinterpret_cast<HDC>(wparam), &client, ground_);
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+        return on_label_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_DRAWITEM:
+        draw_title(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+        return TRUE;
+    case WM_ACTIVATE:
+        // A window of plain controls forgets its focused control when it is deactivated,
+        // by a message box for instance; it gets it back on return.
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus != nullptr && IsChild(window_, focus) != FALSE)
+                last_focus_ = focus;
+            return 0;
+        }
+        if (last_focus_ != nullptr) {
+            SetFocus(last_focus_);
+            return 0;
+        }
+        break;
+    case WM_DPICHANGED: {
+        const UINT dpi = HIWORD(wparam);
+        fit_client_area(dpi, reinterpret_cast<const RECT*>(lparam));
+        apply_dpi(dpi);
+        return 0;
+    }
+    case WM_DESTROY:
+        // Closing the window ends the program.
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wparam, lparam);
+}
+
+void main_window::on_command(int id, int notification) {
+    if (id == IDOK) {
+        // Return: in the amount box it calculates; anywhere else it does nothing.
+        if (GetFocus() == control(layout::skera_box))
+            controller_.Calculate_btn_Click();
+        return;
+    }
+    if (id == IDCANCEL)
+        return; // Escape never closes the window
+    if (id == control_id(layout::select_plug))
+        on_chooser(notification);
+    else if (id == control_id(layout::calculate_btn) && notification == BN_CLICKED)
+        controller_.Calculate_btn_Click();
+    else if (id == control_id(layout::about_btn) && notification == BN_CLICKED)
+        controller_.About_btn_Click();
+}
+
+void main_window::on_chooser(int notification) {
+    if (notification == CBN_DROPDOWN || notification == CBN_CLOSEUP)
+        list_open_ = notification == CBN_DROPDOWN;
+    if (notification != CBN_SELENDOK)
+        return;
+    HWND chooser = control(layout::select_plug);
+    const auto selected = SendMessageW(chooser, CB_GETCURSEL, 0, 0);
+    if (selected == CB_ERR)
+        return;
+    std::wstring entry(
+        static_cast<std::size_t>(SendMessageW(chooser, CB_GETLBTEXTLEN, selected, 0)) + 1, L'\0');
+    entry.resize(static_cast<std::size_t>(
+        SendMessageW(chooser, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry.data()))));
+    // In the open list every pick counts, of the entry already shown too. On the closed
+    // chooser the arrow keys confirm the selection even where it cannot move, past the last
+    // entry: only a new entry is a pick there.
+    if (!list_open_ && entry == window_text(chooser))
+        return;
+    // The chooser's text is the picked entry from now on, before the handler reads it.
+    SetWindowTextW(chooser, entry.c_str());
+    controller_.select_plug_Click();
+}
+
+LRESULT main_window::on_label_colour(HDC dc, HWND control) {
+    const auto* const found = std::find(controls_.begin(), controls_.end(), control);
+    const std::size_t index = static_cast<std::size_t>(found - controls_.begin());
+    if (found == controls_.end() || layout::tab_order[index]->kind != layout::control_kind::label)
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
+    // Labels have no ground of their own: the window's green shows behind their text.
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, to_colorref(layout::box_label_colour));
+    return reinterpret_cast<LRESULT>(ground_);
+}
+
+void main_window::draw_title(const DRAWITEMSTRUCT& item) {
+    FillRect(item.hDC, &item.rcItem, ground_);
+    SetBkMode(item.hDC, TRANSPARENT);
+    // The system's colour for window backgrounds, as the text boxes show it.
+    SetTextColor(item.hDC, GetSysColor(COLOR_WINDOW));
+    const HGDIOBJ before = SelectObject(item.hDC, fonts_[index_of(layout::title_text)].get());
+    RECT place = item.rcItem;
+    // The 18-point line is taller than the label; standing on its bottom edge keeps both the
+    // capitals and the tail of the "Q" inside it.
+    const std::wstring text = window_text(item.hwndItem);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &place,
+              DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, before);
+}
+
+std::string main_window::plug_text() const {
+    return to_utf8(window_text(control(layout::select_plug)));
+}
+
+std::string main_window::amount_text() const {
+    return to_utf8(window_text(control(layout::skera_box)));
+}
+
+void main_window::set_result_text(const std::string& text) {
+    SetWindowTextW(control(layout::real_amount_box), to_utf16(text).c_str());
+}
+
+void main_window::set_calculate_caption(const std::string& caption) {
+    SetWindowTextW(control(layout::calculate_btn), to_utf16(caption).c_str());
+}
+
+void main_window::append_plug(const std::string& name) {
+    // Adding to the list leaves the chooser's text and selection as they are.
+    SendMessageW(control(layout::select_plug), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(to_utf16(name).c_str()));
+}
+
+void main_window::show_message(const message_box& message) {
+    show_message_(message);
+}
+
+} // namespace quillmar

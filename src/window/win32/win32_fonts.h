@@ -1,0 +1,21 @@
+#pragma once
+
+#include "window/window_layout.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace quillmar {
+
+struct font_deleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+};
+using unique_font = std::unique_ptr<std::remove_pointer_t<HFONT>, font_deleter>;
+
+// The bold font of one control at the given dots per inch, by the family and point size the
+// layout gives; Windows substitutes its nearest font when the family is missing.
+unique_font make_font(const layout::control_layout& control, UINT dpi);
+
+} // namespace quillmar

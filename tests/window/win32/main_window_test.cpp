@@ -1,0 +1,515 @@
+// Drives the real Win32 window with the messages its keys and clicks make, through the same
+// dialog-key step as the program's message loop. Messages go to a recorder instead of a modal
+// box, together with what the window showed at that moment.
+#include "platform/win32/utf16.h"
+#include "window/win32/main_window.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+#include <oleacc.h>
+#include <string>
+#include <vector>
+
+namespace quillmar {
+namespace {
+
+// A message as it was shown, with the window's state at that moment.
+struct shown_message {
+    message_box message;
+    std::string result_text;
+    std::string caption;
+};
+
+std::string text_of(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return to_utf8(text);
+}
+
+RECT rect_in_client(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LOGFONTW font_of(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font;
+}
+
+class Win32Window : public testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<main_window>(
+            GetModuleHandleW(nullptr), [this](const message_box& message) {
+                messages.push_back({message, result(), text_of(control(layout::calculate_btn))});
+            });
+        ASSERT_NE(window->handle(), nullptr);
+        window->load();
+        window->show(SW_SHOWNORMAL);
+        pump();
+    }
+
+    void TearDown() override {
+        window.reset();
+        pump(); // and the quit message the closed window posts
+    }
+
+    // Delivers everything queued, as the program's message loop does.
+    void pump() {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+            if (message.message == WM_QUIT || (window && window->take_dialog_key(message)))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    [[nodiscard]] HWND control(const layout::control_layout& which) const {
+        return GetDlgItem(window->handle(), main_window::control_id(which));
+    }
+    [[nodiscard]] HWND chooser() const { return control(layout::select_plug); }
+    [[nodiscard]] std::string result() const { return text_of(control(layout::real_amount_box)); }
+    [[nodiscard]] std::string caption() const { return text_of(control(layout::calculate_btn)); }
+
+    // The control that has the keyboard focus, taking the chooser's edit field for the chooser.
+    [[nodiscard]] HWND focused() const {
+        HWND focus = GetFocus();
+        return GetParent(focus) == chooser() ? chooser() : focus;
+    }
+
+    [[nodiscard]] std::vector<std::string> plug_list() const {
+        std::vector<std::string> names;
+        const auto count = SendMessageW(chooser(), CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            wchar_t name[64] = {};
+            SendMessageW(chooser(), CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(name));
+            names.push_back(to_utf8(name));
+        }
+        return names;
+    }
+
+    // A key pressed and released where the focus is, with Shift held or not.
+    void key(UINT virtual_key, bool shift = false, UINT down = WM_KEYDOWN) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        const LPARAM context = down == WM_SYSKEYDOWN ? (1 << 29) : 0;
+        PostMessageW(GetFocus(), down, virtual_key, 1 | context);
+        PostMessageW(GetFocus(), down + 1, virtual_key, 1 | context | (3 << 30));
+        pump();
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+
+    void type(const std::string& text) {
+        for (const wchar_t c : to_utf16(text)) {
+            PostMessageW(GetFocus(), WM_CHAR, c, 1);
+            pump();
+        }
+    }
+
+    // Replaces the text of a box or the chooser as a user does: focus, select all, type.
+    void retype(HWND box, const std::string& text) {
+        SetFocus(box);
+        HWND edit = GetFocus();
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        PostMessageW(edit, WM_KEYDOWN, VK_DELETE, 1);
+        pump();
+        type(text);
+    }
+
+    void click(HWND button) {
+        PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        pump();
+    }
+
+    // Opens the chooser's list with F4, moves to the entry and picks it with Return.
+    void pick_with_keys(const std::string& name) {
+        SetFocus(chooser());
+        key(VK_F4);
+        EXPECT_NE(SendMessageW(chooser(), CB_GETDROPPEDSTATE, 0, 0), 0) << "F4 opened no list";
+        const auto wanted = SendMessageW(chooser(), CB_FINDSTRINGEXACT, WPARAM(-1),
+                                         reinterpret_cast<LPARAM>(to_utf16(name).c_str()));
+        ASSERT_NE(wanted, CB_ERR) << name;
+        key(VK_HOME);
+        for (LRESULT i = 0; i < wanted; ++i)
+            key(VK_DOWN);
+        key(VK_RETURN);
+    }
+
+    // Opens the list and clicks the entry in it.
+    void pick_with_mouse(const std::string& name) {
+        SendMessageW(chooser(), CB_SHOWDROPDOWN, TRUE, 0);
+        pump();
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        GetComboBoxInfo(chooser(), &parts);
+        const auto index = SendMessageW(parts.hwndList, LB_FINDSTRINGEXACT, WPARAM(-1),
+                                        reinterpret_cast<LPARAM>(to_utf16(name).c_str()));
+        ASSERT_NE(index, LB_ERR) << name;
+        RECT entry{};
+        SendMessageW(parts.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&entry));
+        const LPARAM at =
+            MAKELPARAM((entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2);
+        SendMessageW(parts.hwndList, WM_MOUSEMOVE, 0, at);
+        SendMessageW(parts.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(parts.hwndList, WM_LBUTTONUP, 0, at);
+        pump();
+    }
+
+    void calculate(const std::string& plug, const std::string& amount) {
+        retype(chooser(), plug);
+        retype(control(layout::skera_box), amount);
+        click(control(layout::calculate_btn));
+    }
+
+    [[nodiscard]] std::vector<std::string> prompts() const {
+        std::vector<std::string> all;
+        for (const shown_message& shown : messages)
+            all.push_back(shown.message.prompt);
+        return all;
+    }
+
+    std::unique_ptr<main_window> window;
+    std::vector<shown_message> messages;
+};
+
+TEST_F(Win32Window, StartsWithItsTitleTextsAndFilledList) {
+    EXPECT_EQ(text_of(window->handle()), "Quillmar95");
+    EXPECT_EQ(text_of(chooser()), "select plug");
+    EXPECT_EQ(plug_list(),
+              (std::vector<std::string>{"tvex", "morlu", "kasprel", "ulvo", "vietnamci"}));
+    EXPECT_EQ(SendMessageW(chooser(), CB_GETCURSEL, 0, 0), CB_ERR);
+    EXPECT_EQ(text_of(control(layout::skera_box)), "");
+    EXPECT_EQ(result(), "");
+    EXPECT_EQ(caption(), "Calculate");
+    EXPECT_EQ(text_of(control(layout::amount_label)), "Enter Amount");
+    EXPECT_EQ(text_of(control(layout::result_label)), "Real Amount");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Win32Window, IsAFixedSizeWindowThatCanBeMinimizedOnly) {
+    const LONG style = GetWindowLongW(window->handle(), GWL_STYLE);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    EXPECT_EQ(style & WS_THICKFRAME, 0);
+    EXPECT_NE(GetWindowLongW(control(layout::real_amount_box), GWL_STYLE) & ES_READONLY, 0);
+}
+
+// Every place at a screen's dots per inch: the client area, each control's rectangle, and its
+// bold font's character height (8.25 pt is 11 pixels at 96 dpi).
+void expect_layout_at(HWND window, UINT dpi, const std::vector<std::pair<HWND, RECT>>& places,
+                      const std::vector<std::pair<HWND, LONG>>& heights) {
+    RECT client{};
+    GetClientRect(window, &client);
+    // 5445 x 5670 twips, rounded down as every place is
+    EXPECT_EQ(client.right, 5445 * static_cast<int>(dpi) / 1440) << dpi << " dpi";
+    EXPECT_EQ(client.bottom, 5670 * static_cast<int>(dpi) / 1440) << dpi << " dpi";
+    for (const auto& [control, expected] : places) {
+        const RECT r = rect_in_client(control);
+        EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
+            << text_of(control) << " at " << dpi << " dpi";
+    }
+    for (const auto& [control, height] : heights) {
+        const LOGFONTW font = font_of(control);
+        EXPECT_EQ(font.lfHeight, -height) << text_of(control) << " at " << dpi << " dpi";
+        EXPECT_EQ(font.lfWeight, FW_BOLD);
+    }
+}
+
+TEST_F(Win32Window, PlacesEveryControlAt96And144DotsPerInch) {
+    ASSERT_EQ(GetDpiForWindow(window->handle()), 96U) << "the tests' screen is at 96 dpi";
+    // Rectangles as left, top, width, height.
+    expect_layout_at(window->handle(), 96,
+                     {{control(layout::title_text), {112, 8, 145, 25}},
+                      {chooser(), {120, 72, 121, 21}},
+                      {control(layout::skera_box), {120, 144, 121, 25}},
+                      {control(layout::real_amount_box), {144, 312, 73, 33}},
+                      {control(layout::calculate_btn), {120, 224, 121, 41}},
+                      {control(layout::amount_label), {134, 120, 93, 16}},
+                      {control(layout::result_label), {137, 288, 91, 16}},
+                      {control(layout::about_btn), {280, 344, 73, 25}}},
+                     {{control(layout::title_text), 24},
+                      {chooser(), 11},
+                      {control(layout::skera_box), 13},
+                      {control(layout::real_amount_box), 16},
+                      {control(layout::about_btn), 11}});
+
+    // Moved to a monitor at 150 %.
+    RECT suggested{40, 30, 40 + 600, 30 + 600};
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    pump();
+    RECT frame{};
+    GetWindowRect(window->handle(), &frame);
+    EXPECT_EQ(frame.left, 40);
+    EXPECT_EQ(frame.top, 30);
+    expect_layout_at(
+        window->handle(), 144,
+        {{control(layout::title_text), {168, 12, 217, 37}},
+         {chooser(), {180, 108, 181, 31}},
+         {control(layout::skera_box), {180, 216, 181, 37}},
+         {control(layout::real_amount_box), {216, 468, 109, 49}},
+         {control(layout::calculate_btn), {180, 336, 181, 61}},
+         {control(layout::about_btn), {420, 516, 109, 37}}},
+        {{control(layout::title_text), 36}, {chooser(), 17}, {control(layout::calculate_btn), 24}});
+}
+
+// The colour of the pixel at x, y of the window's client area, as it is on the screen.
+COLORREF pixel_at(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+// Whether any pixel of a control's rectangle in the client area has the colour.
+bool shows_colour(HWND window, HWND control, COLORREF colour) {
+    const RECT r = rect_in_client(control);
+    HDC dc = GetDC(window);
+    bool found = false;
+    for (LONG y = r.top; y < r.bottom && !found; ++y)
+        for (LONG x = r.left; x < r.right && !found; ++x)
+            found = GetPixel(dc, x, y) == colour;
+    ReleaseDC(window, dc);
+    return found;
+}
+
+TEST_F(Win32Window, PaintsADarkGreenGroundWhiteBoxLabelsAndATitleInTheWindowColour) {
+    RedrawWindow(window->handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const COLORREF green = RGB(0, 64, 0);
+    EXPECT_EQ(pixel_at(window->handle(), 2, 2), green);
+    EXPECT_EQ(pixel_at(window->handle(), 360, 200), green);
+    for (const auto* label : {&layout::amount_label, &layout::result_label}) {
+        // Green behind the text and white text, nothing of the labels' own ground.
+        const RECT r = rect_in_client(control(*label));
+        EXPECT_EQ(pixel_at(window->handle(), r.left, r.top), green) << label->text;
+        EXPECT_TRUE(shows_colour(window->handle(), control(*label), RGB(255, 255, 255)))
+            << label->text;
+    }
+    const RECT title = rect_in_client(control(layout::title_text));
+    EXPECT_EQ(pixel_at(window->handle(), title.left, title.top), green);
+    EXPECT_TRUE(
+        shows_colour(window->handle(), control(layout::title_text), GetSysColor(COLOR_WINDOW)));
+}
+
+TEST_F(Win32Window, StartsWithTheFocusInTheChooserAndItsTextSelected) {
+    EXPECT_EQ(focused(), chooser());
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0U);
+    EXPECT_EQ(end, 11U); // "select plug"
+    type("kasprel");
+    EXPECT_EQ(text_of(chooser()), "kasprel");
+}
+
+TEST_F(Win32Window, TabAndShiftTabFollowTheTabOrder) {
+    const std::vector<HWND> order{chooser(), control(layout::skera_box),
+                                  control(layout::real_amount_box), control(layout::calculate_btn),
+                                  control(layout::about_btn)};
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        key(VK_TAB);
+        EXPECT_EQ(focused(), order[i % order.size()]) << "Tab number " << i;
+    }
+    for (std::size_t i = order.size(); i > 0; --i) {
+        key(VK_TAB, true);
+        EXPECT_EQ(focused(), order[i - 1]) << "Shift+Tab back to " << text_of(order[i - 1]);
+    }
+}
+
+TEST_F(Win32Window, PickingFromTheListRunsThePickOnceEvenForTheSamePlug) {
+    calculate("tvex", "10");
+    ASSERT_EQ(result(), "9.00g");
+    pick_with_keys("vietnamci");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].message,
+              (message_box{"budou to mordy skera tak ara", message_style::exclamation, "Warning"}));
+    EXPECT_EQ(messages[0].result_text, "9.00g") << "the warning comes before the result clears";
+    EXPECT_EQ(result(), "");
+    EXPECT_EQ(text_of(chooser()), "vietnamci");
+
+    pick_with_mouse("vietnamci");
+    EXPECT_EQ(messages.size(), 2U) << "picking the picked plug again warns again";
+    EXPECT_EQ(text_of(chooser()), "vietnamci");
+}
+
+TEST_F(Win32Window, ArrowKeysOnTheClosedChooserPickEachPlugInTurn) {
+    calculate("ulvo", "10");
+    ASSERT_EQ(result(), "10.00g");
+    retype(chooser(), "select plug"); // no entry: Down starts at the first
+    key(VK_DOWN);
+    EXPECT_EQ(text_of(chooser()), "tvex");
+    EXPECT_EQ(result(), "") << "the pick cleared the result";
+    for (int i = 0; i < 6; ++i) // two past the last entry
+        key(VK_DOWN);
+    EXPECT_EQ(text_of(chooser()), "vietnamci");
+    EXPECT_EQ(prompts(), std::vector<std::string>{"budou to mordy skera tak ara"});
+    key(VK_UP);
+    EXPECT_EQ(text_of(chooser()), "ulvo");
+}
+
+TEST_F(Win32Window, AltDownOpensTheListAndEscapeClosesItWithoutPickingOrClosing) {
+    calculate("tvex", "10");
+    SetFocus(chooser());
+    key(VK_DOWN, false, WM_SYSKEYDOWN);
+    EXPECT_NE(SendMessageW(chooser(), CB_GETDROPPEDSTATE, 0, 0), 0);
+    key(VK_ESCAPE);
+    EXPECT_EQ(SendMessageW(chooser(), CB_GETDROPPEDSTATE, 0, 0), 0);
+    key(VK_ESCAPE);
+    EXPECT_NE(IsWindow(window->handle()), FALSE) << "Escape closed the window";
+    EXPECT_EQ(result(), "9.00g");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Win32Window, TypingAPlugNamePicksNothingButCalculatesExactly) {
+    retype(chooser(), "vietnamci");
+    key(VK_TAB);
+    EXPECT_TRUE(messages.empty()) << "typing the warning plug warned";
+    calculate("kasprel", "10");
+    EXPECT_EQ(result(), "13.00g");
+    calculate("Kasprel", "10");
+    calculate("k\xc3\xa4sprel", "10");
+    EXPECT_EQ(prompts(),
+              (std::vector<std::string>{"Please select a plug.", "Please select a plug."}));
+    EXPECT_EQ(result(), "13.00g");
+}
+
+TEST_F(Win32Window, ReturnCalculatesInTheAmountBoxAndNowhereElse) {
+    retype(chooser(), "morlu");
+    key(VK_RETURN);
+    EXPECT_TRUE(messages.empty()) << "Return in the chooser did something";
+    EXPECT_EQ(plug_list().size(), 5U);
+    retype(control(layout::skera_box), "10");
+    key(VK_RETURN);
+    EXPECT_EQ(result(), "7.50g");
+    SetFocus(control(layout::calculate_btn));
+    key(VK_SPACE);
+    EXPECT_EQ(result(), "7.50g");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Win32Window, SpacePressesTheFocusedButton) {
+    SetFocus(control(layout::about_btn));
+    key(VK_SPACE);
+    EXPECT_EQ(prompts(), std::vector<std::string>{"Made by Orvane Enterprise"});
+}
+
+TEST_F(Win32Window, CalculateAtStartShowsOnlyTheInvalidAmountMessage) {
+    click(control(layout::calculate_btn));
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].message, (message_box{"Please enter a valid numeric amount.",
+                                                message_style::exclamation, "Invalid Input"}));
+}
+
+TEST_F(Win32Window, FivePressesOfAboutUnlockSmackAndASixthOnlyAnnouncesIt) {
+    for (int press = 1; press <= 4; ++press)
+        click(control(layout::about_btn));
+    EXPECT_EQ(plug_list().size(), 5U);
+    click(control(layout::about_btn));
+    EXPECT_EQ(plug_list().back(), "smack");
+    EXPECT_EQ(plug_list().size(), 6U);
+    EXPECT_EQ(text_of(chooser()), "select plug") << "appending changed the chooser's text";
+    click(control(layout::about_btn));
+    EXPECT_EQ(plug_list().size(), 6U);
+    std::vector<std::string> expected(5, "Made by Orvane Enterprise");
+    expected.emplace_back("smack unlocked");
+    expected.emplace_back("smack unlocked");
+    EXPECT_EQ(prompts(), expected);
+}
+
+TEST_F(Win32Window, NeresLastsUntilAnotherPlugIsPicked) {
+    calculate("smack", "");
+    EXPECT_EQ(result(), "infinite");
+    EXPECT_EQ(caption(), "NERES");
+    calculate("tvex", "10");
+    EXPECT_EQ(result(), "9.00g");
+    EXPECT_EQ(caption(), "NERES") << "typing a plug is no pick";
+    pick_with_keys("tvex");
+    EXPECT_EQ(caption(), "Calculate");
+    EXPECT_EQ(result(), "");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Win32Window, OverflowIsReportedAndLeavesEveryControlAsItWas) {
+    calculate("ulvo", "10");
+    ASSERT_EQ(result(), "10.00g");
+    const std::string kept = result();
+    calculate("kasprel", "1.5e308");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].message,
+              (message_box{"Overflow", message_style::critical, "Quillmar95"}));
+    EXPECT_EQ(result(), kept);
+    EXPECT_EQ(caption(), "Calculate");
+    EXPECT_EQ(text_of(chooser()), "kasprel");
+}
+
+// The name an assistive tool reads for a control, or what went wrong reading it.
+std::wstring accessible_name(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                   reinterpret_cast<void**>(&accessible)) != S_OK)
+        return L"(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR read = nullptr;
+    const HRESULT answer = accessible->get_accName(self, &read);
+    std::wstring name = answer == S_OK && read != nullptr
+                            ? std::wstring(read)
+                            : L"(get_accName answered " + std::to_wstring(answer) + L")";
+    SysFreeString(read);
+    accessible->Release();
+    return name;
+}
+
+TEST_F(Win32Window, NamesEveryBoxAndButtonForAssistiveTools) {
+    EXPECT_EQ(accessible_name(control(layout::skera_box)), L"Enter Amount");
+    EXPECT_EQ(accessible_name(control(layout::real_amount_box)), L"Real Amount");
+    EXPECT_EQ(accessible_name(control(layout::calculate_btn)), L"Calculate");
+    EXPECT_EQ(accessible_name(control(layout::about_btn)), L"About");
+    calculate("smack", "");
+    EXPECT_EQ(accessible_name(control(layout::calculate_btn)), L"NERES");
+}
+
+TEST_F(Win32Window, NamesTheChooserAfterItsPurpose) {
+    const std::wstring name = accessible_name(chooser());
+    if (name != L"Plug") {
+        // Windows keeps names given with IAccPropServices; some hosts' accessibility library
+        // does not, and then the chooser cannot be named this way there.
+        IAccPropServices* services = nullptr;
+        const HRESULT created =
+            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                             IID_IAccPropServices, reinterpret_cast<void**>(&services));
+        HRESULT kept = created;
+        if (SUCCEEDED(created)) {
+            kept = services->SetHwndPropStr(chooser(), static_cast<DWORD>(OBJID_CLIENT),
+                                            CHILDID_SELF, PROPID_ACC_NAME, L"Plug");
+            services->Release();
+        }
+        if (FAILED(kept))
+            GTEST_SKIP() << "this host keeps no names for assistive tools (0x" << std::hex
+                         << static_cast<unsigned long>(kept) << "); the chooser reads as \""
+                         << to_utf8(name) << "\"";
+    }
+    EXPECT_EQ(name, L"Plug");
+}
+
+} // namespace
+} // namespace quillmar
