@@ -14,8 +14,6 @@ namespace {
 constexpr wchar_t class_name[] = L"Quillmar95.main";
 // A fixed-size window: it can be minimized, neither maximized nor resized.
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Clear of IDOK and IDCANCEL, which the dialog keys send.
-constexpr int first_control_id = 100;
 // Entries the chooser's open list shows before it scrolls.
 constexpr int visible_list_entries = 8;
 
@@ -138,8 +136,7 @@ void main_window::create_controls() {
         controls_[i] = CreateWindowExW(
             kind.ex_style, kind.name, to_utf16(where.text).c_str(),
             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(first_control_id + static_cast<int>(i))),
-            instance_, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(where))), instance_, nullptr);
     }
     // A drop-down combo box starts empty whatever text it is made with.
     SetWindowTextW(control(layout::select_plug), to_utf16(layout::select_plug.text).c_str());
@@ -209,10 +206,6 @@ void main_window::show(int show_command) {
 
 bool main_window::take_dialog_key(MSG& message) {
     return window_ != nullptr && IsDialogMessageW(window_, &message) != FALSE;
-}
-
-int main_window::control_id(const layout::control_layout& which) {
-    return first_control_id + static_cast<int>(index_of(which));
 }
 
 HWND main_window::control(const layout::control_layout& which) const {

@@ -45,7 +45,14 @@ public:
 
     // The id of a control, for GetDlgItem: how tools and tests find it, as Qt finds a widget
     // by its object name.
-    [[nodiscard]] static int control_id(const layout::control_layout& which);
+    [[nodiscard]] static constexpr int control_id(const layout::control_layout& which) {
+        // Clear of IDOK and IDCANCEL, which the dialog keys send.
+        constexpr int first_id = 100;
+        int index = 0;
+        while (layout::tab_order[static_cast<std::size_t>(index)] != &which)
+            ++index;
+        return first_id + index;
+    }
 
 private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam,
