@@ -3,8 +3,43 @@
 #include "platform/win32/utf16.h"
 
 #include <cmath>
+#include <string>
 
 namespace quillmar {
+namespace {
+
+// The TrueType successor of MS Sans Serif, with the same design and widths.
+constexpr wchar_t scalable_sans_serif[] = L"Microsoft Sans Serif";
+
+// Whether the installed font of the family is a bitmap font.
+bool is_raster_family(const std::wstring& family) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    bool raster = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(
+        screen, &wanted,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD type, LPARAM found) {
+            *reinterpret_cast<bool*>(found) = (type & RASTER_FONTTYPE) != 0;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&raster), 0);
+    ReleaseDC(nullptr, screen);
+    return raster;
+}
+
+// A bitmap font comes in a few sizes of a 96-dpi screen, and not every one of them bold: the
+// window asks for the family's scalable successor instead, so that its text has its size and
+// weight at every scale.
+std::wstring scalable_family(std::string_view family) {
+    std::wstring wide = to_utf16(family);
+    if (is_raster_family(wide))
+        return scalable_sans_serif;
+    return wide;
+}
+
+} // namespace
 
 unique_font make_font(const layout::control_layout& control, UINT dpi) {
     // A negative height asks for the character height, which is what a point size measures.
@@ -12,7 +47,7 @@ unique_font make_font(const layout::control_layout& control, UINT dpi) {
     return unique_font(CreateFontW(height, 0, 0, 0, layout::font_weight, FALSE, FALSE, FALSE,
                                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                   to_utf16(control.family).c_str()));
+                                   scalable_family(control.family).c_str()));
 }
 
 } // namespace quillmar

@@ -15,7 +15,8 @@ struct font_deleter {
 using unique_font = std::unique_ptr<std::remove_pointer_t<HFONT>, font_deleter>;
 
 // The bold font of one control at the given dots per inch, by the family and point size the
-// layout gives; Windows substitutes its nearest font when the family is missing.
+// layout gives; a bitmap family gives way to its scalable successor, and Windows substitutes
+// its nearest font for a missing family.
 unique_font make_font(const layout::control_layout& control, UINT dpi);
 
 } // namespace quillmar

@@ -228,6 +228,17 @@ void expect_layout_at(HWND window, UINT dpi, const std::vector<std::pair<HWND, R
         const LOGFONTW font = font_of(control);
         EXPECT_EQ(font.lfHeight, -height) << text_of(control) << " at " << dpi << " dpi";
         EXPECT_EQ(font.lfWeight, FW_BOLD);
+        // What the screen draws with: a scalable, bold font of that character height.
+        HDC dc = GetDC(control);
+        const HGDIOBJ before =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        TEXTMETRICW drawn{};
+        GetTextMetricsW(dc, &drawn);
+        SelectObject(dc, before);
+        ReleaseDC(control, dc);
+        EXPECT_NEAR(drawn.tmHeight - drawn.tmInternalLeading, height, 1) << text_of(control);
+        EXPECT_GE(drawn.tmWeight, FW_BOLD) << text_of(control);
+        EXPECT_NE(drawn.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0) << text_of(control);
     }
 }
 
