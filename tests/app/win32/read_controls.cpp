@@ -24,8 +24,8 @@ int main(int argc, char* argv[]) {
         // WM_GETTEXT crosses into the other process; GetWindowText would not.
         wchar_t text[256] = {};
         DWORD_PTR length = 0;
-        SendMessageTimeoutW(part, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text),
-                            SMTO_ABORTIFHUNG, 5000, &length);
+        SendMessageTimeoutW(part, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                            5000, &length);
         std::printf("%.*s=%s\n", static_cast<int>(control->name.size()), control->name.data(),
                     quillmar::to_utf8(text).c_str());
     }
