@@ -1,0 +1,27 @@
+# What both MinGW-w64 toolchains share; the file that includes it sets QUILLMAR_MINGW_TRIPLE
+# (x86_64-w64-mingw32 or i686-w64-mingw32), CMAKE_SYSTEM_PROCESSOR and QUILLMAR_WINE_LOADER
+# (Wine's loader for programs of that width) first.
+set(CMAKE_SYSTEM_NAME Windows)
+
+# The -posix flavour: its libstdc++ has std::thread and std::mutex, which GoogleTest needs.
+set(CMAKE_C_COMPILER ${QUILLMAR_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUILLMAR_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUILLMAR_MINGW_TRIPLE}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${QUILLMAR_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Statically linked: an .exe imports only the DLLs that Windows itself ships, never
+# libstdc++, libgcc or libwinpthread, so it runs copied alone onto any machine.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Release programs are stripped of their symbols.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
+
+# ctest and gtest_discover_tests run the programs through Wine. Its loader of the programs'
+# own width starts them without the detour through the launcher that picks one.
+find_program(QUILLMAR_WINE NAMES ${QUILLMAR_WINE_LOADER} HINTS /usr/lib/wine REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLMAR_WINE})
