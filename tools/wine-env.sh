@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The Wine environment the Windows tests run in: a prefix inside the project, set for
+# unattended runs, with Wine's own fonts installed; an Xvfb display; and a persistent
+# wineserver, so that each test program starts in a fraction of a second and ctest never waits
+# on a server that inherited its pipes. The windows-* test presets use the same values.
+#
+# Sourced, it defines the functions below and exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES
+# and DISPLAY. Run, it does one thing:
+#   tools/wine-env.sh start                 make the prefix if needed, start display and server
+#   tools/wine-env.sh stop                  stop the server, and the display if it started it
+#   tools/wine-env.sh dpi <dots per inch>   set the screen's dots per inch for later programs
+#   tools/wine-env.sh at-dpi <dpi> <command...>
+#                                           run a command at that DPI, then go back to 96
+
+QUILLMAR_ROOT=${QUILLMAR_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+QUILLMAR_WINE_DIR=$QUILLMAR_ROOT/build-wine
+QUILLMAR_WINE_DISPLAY=:91
+export WINEPREFIX=$QUILLMAR_WINE_DIR/prefix
+export WINEDEBUG=-all
+# No prompts to install .NET or the HTML engine into a new prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export DISPLAY=$QUILLMAR_WINE_DISPLAY
+
+quillmar_wine_display_up() {
+  [ -S "/tmp/.X11-unix/X${QUILLMAR_WINE_DISPLAY#:}" ]
+}
+
+# Starts a 1024x768 Xvfb display on $QUILLMAR_WINE_DISPLAY unless one already serves it.
+quillmar_wine_display() {
+  quillmar_wine_display_up && return 0
+  mkdir -p "$QUILLMAR_WINE_DIR"
+  # Its streams go to a file: a server left holding a caller's pipe keeps the reader waiting.
+  setsid Xvfb "$QUILLMAR_WINE_DISPLAY" -screen 0 1024x768x24 -nolisten tcp \
+    </dev/null >"$QUILLMAR_WINE_DIR/xvfb.log" 2>&1 &
+  local pid=$! _
+  echo "$pid" >"$QUILLMAR_WINE_DIR/xvfb.pid"
+  for _ in $(seq 50); do
+    quillmar_wine_display_up && return 0
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $QUILLMAR_WINE_DISPLAY:" >&2
+  cat "$QUILLMAR_WINE_DIR/xvfb.log" >&2
+  return 1
+}
+
+# Whether a wineserver that stays without programs serves the prefix: the server works in a
+# folder named after the prefix's device and inode, and was started with -p last.
+quillmar_wine_server_persistent() {
+  [ -d "$WINEPREFIX" ] || return 1
+  local folder pid
+  folder=$(printf 'server-%x-%x' "0x$(stat -c %D "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+  for pid in $(pgrep '^wineserver'); do
+    [ "$(basename "$(readlink "/proc/$pid/cwd" 2>/dev/null)")" = "$folder" ] || continue
+    local arguments=()
+    mapfile -d '' arguments <"/proc/$pid/cmdline" 2>/dev/null || continue
+    [ "${arguments[-1]:-}" = -p ] && return 0
+  done
+  return 1
+}
+
+# The settings for unattended runs: without a window manager Wine's own frames (else each
+# window's closing waits two seconds for one), and no crash dialog (else a crash waits forever).
+quillmar_wine_settings() {
+  local file=$QUILLMAR_WINE_DIR/settings.reg
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' >"$file"
+  wine regedit /S "$(winepath -w "$file")" </dev/null
+}
+
+# Makes the prefix once, and starts the display and a wineserver that stays until stopped.
+quillmar_wine_start() {
+  mkdir -p "$WINEPREFIX"
+  quillmar_wine_display || return 1
+  if [ ! -f "$QUILLMAR_WINE_DIR/prefix.made" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    wineboot -i </dev/null >"$QUILLMAR_WINE_DIR/wineboot.log" 2>&1 ||
+      { cat "$QUILLMAR_WINE_DIR/wineboot.log" >&2; return 1; }
+    touch "$QUILLMAR_WINE_DIR/prefix.made"
+  fi
+  if ! quillmar_wine_server_persistent; then
+    # A server that a program started ends within seconds of its last program. The one that
+    # made the prefix must end first: kept on, the services it leaves stall COM for 10 s.
+    timeout 60 wineserver -w ||
+      { echo "Wine programs still run in $WINEPREFIX; stop them first." >&2; return 1; }
+    wineserver -p </dev/null >/dev/null 2>&1 || return 1
+  fi
+  # Wine finds its bundled fonts (MS Sans Serif, Tahoma, ...) in the prefix's Fonts folder.
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts
+  mkdir -p "$fonts"
+  cp -u /usr/share/wine/fonts/* "$fonts/"
+  quillmar_wine_settings
+}
+
+# Stops the prefix's wineserver, which saves the registry, and every program in the prefix.
+quillmar_wine_stop_server() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+# Stops the Xvfb that quillmar_wine_display started, if it still runs.
+quillmar_wine_stop_display() {
+  local pid_file=$QUILLMAR_WINE_DIR/xvfb.pid pid
+  [ -f "$pid_file" ] || return 0
+  pid=$(cat "$pid_file")
+  if [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ]; then
+    kill "$pid"
+  fi
+  rm -f "$pid_file"
+}
+
+# Sets the screen's dots per inch (96 is 100 %, 144 is 150 %) for the programs started after.
+quillmar_wine_set_dpi() {
+  local dpi=$1
+  [[ $dpi =~ ^[1-9][0-9]*$ ]] || { echo "not a number of dots per inch: $dpi" >&2; return 1; }
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    </dev/null >/dev/null
+}
+
+# Runs a command at the given dots per inch and goes back to 96 whatever it returns.
+quillmar_wine_at_dpi() {
+  local dpi=$1 status=0
+  shift
+  quillmar_wine_set_dpi "$dpi" || return 1
+  "$@" || status=$?
+  quillmar_wine_set_dpi 96 || return 1
+  return "$status"
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -euo pipefail
+  case ${1:-} in
+    start) quillmar_wine_start ;;
+    stop)
+      quillmar_wine_stop_server
+      quillmar_wine_stop_display
+      ;;
+    dpi) quillmar_wine_set_dpi "${2:?dots per inch}" ;;
+    at-dpi)
+      shift
+      quillmar_wine_at_dpi "$@"
+      ;;
+    *)
+      echo "usage: $0 start | stop | dpi <dots per inch> | at-dpi <dpi> <command...>" >&2
+      exit 2
+      ;;
+  esac
+fi
