@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Builds Quillmar95 for 64-bit and 32-bit Windows with MinGW-w64 (installing what is missing),
+# runs each build's tests under Wine, checks that they really ran, and makes the packages when
+# the build has a CPack configuration. The programs end up in
+# build-windows-x64/src/app/quillmar95.exe and build-windows-x86/src/app/quillmar95.exe.
+#   tools/build-windows.sh [x64] [x86]      both when none is named
+set -euo pipefail
+QUILLMAR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$QUILLMAR_ROOT"
+# shellcheck source=tools/setup.sh
+. tools/setup.sh
+# shellcheck source=tools/wine-env.sh
+. tools/wine-env.sh
+
+architectures=("$@")
+[ ${#architectures[@]} -gt 0 ] || architectures=(x64 x86)
+for arch in "${architectures[@]}"; do
+  case $arch in
+    x64 | x86) ;;
+    *) echo "unknown architecture $arch (x64 or x86)" >&2 && exit 2 ;;
+  esac
+done
+
+# wine32 comes from the i386 architecture; quillmar_install_packages updates the package lists
+# whenever something is missing, as wine32:i386 is after the architecture is added.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "Adding the i386 architecture for wine32"
+  if [ "$(id -u)" -ne 0 ]; then sudo dpkg --add-architecture i386; else dpkg --add-architecture i386; fi
+fi
+quillmar_install_packages tools/windows-packages.txt
+
+# The prefix takes seconds to make: it is made while the programs compile. What this run
+# starts, it stops at the end; a server or display that was there already stays.
+keep_server=no keep_display=no
+quillmar_wine_server_persistent && keep_server=yes
+quillmar_wine_display_up && keep_display=yes
+leave() {
+  [ "$keep_server" = yes ] || quillmar_wine_stop_server
+  [ "$keep_display" = yes ] || quillmar_wine_stop_display
+}
+trap leave EXIT
+mkdir -p "$QUILLMAR_WINE_DIR"
+quillmar_wine_start >"$QUILLMAR_WINE_DIR/start.log" 2>&1 &
+wine_start=$!
+
+for arch in "${architectures[@]}"; do
+  echo "== Building for Windows $arch"
+  cmake --preset "windows-$arch" >/dev/null
+  cmake --build --preset "windows-$arch"
+done
+
+if ! wait "$wine_start"; then
+  cat "$QUILLMAR_WINE_DIR/start.log" >&2
+  echo "The Wine environment did not start." >&2
+  exit 1
+fi
+
+# Under Wine a program can end with status 0 having run nothing (a 32-bit one without
+# wine32) or having crashed, so ctest's verdict is not enough. Every GoogleTest program must
+# have listed its cases, and every case ctest ran must have printed GoogleTest's last line.
+check_tests_ran() {
+  local dir=$1 log=$2 total
+  total=$(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$log" | tail -1)
+  if [ -z "$total" ] || [ "$total" -eq 0 ]; then
+    echo "ctest ran no tests in $dir" >&2
+    return 1
+  fi
+  local include cases listed=0 disabled=0 ok=yes
+  while IFS= read -r -d '' include; do
+    cases=${include%_include.cmake}_tests.cmake
+    local count=0
+    [ -f "$cases" ] && count=$(grep -c '^add_test(' "$cases" || true)
+    if [ "$count" -eq 0 ]; then
+      echo "$(basename "${include%\[*}") listed no test cases under Wine" >&2
+      ok=no
+    fi
+    listed=$((listed + count))
+    disabled=$((disabled + $(grep -c 'PROPERTIES DISABLED TRUE' "$cases" 2>/dev/null || true)))
+  done < <(find "$dir/tests" -name '*_include.cmake' -print0)
+  [ "$ok" = yes ] || return 1
+  local ran
+  ran=$(grep -c '^\[==========\] 1 test from 1 test suite ran\.' "$dir/ctest-junit.xml" || true)
+  if [ "$ran" -ne $((listed - disabled)) ]; then
+    echo "Only $ran of the $((listed - disabled)) GoogleTest cases ran to their end in $dir" >&2
+    return 1
+  fi
+  echo "All $ran GoogleTest cases of $dir ran to their end."
+}
+
+for arch in "${architectures[@]}"; do
+  dir=build-windows-$arch
+  echo "== Testing for Windows $arch under Wine"
+  rm -f "$dir/ctest-junit.xml"
+  ctest --preset "windows-$arch" 2>&1 | tee "$dir/ctest.log"
+  check_tests_ran "$dir" "$dir/ctest.log"
+  if [ -f "$dir/CPackConfig.cmake" ]; then
+    echo "== Packaging for Windows $arch"
+    (cd "$dir" && cpack -C MinSizeRel)
+  fi
+done
+
+echo "== Summary"
+for arch in "${architectures[@]}"; do
+  dir=build-windows-$arch
+  echo "Windows $arch: $(grep -E 'tests passed, [0-9]+ tests? failed out of' "$dir/ctest.log")"
+  ls -l "$dir/src/app/quillmar95.exe" 2>/dev/null || echo "  (built without the window)"
+done
