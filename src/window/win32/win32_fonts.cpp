@@ -11,6 +11,12 @@ namespace {
 // The TrueType successor of MS Sans Serif, with the same design and widths.
 constexpr wchar_t scalable_sans_serif[] = L"Microsoft Sans Serif";
 
+int CALLBACK note_raster(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD type,
+                         LPARAM raster) {
+    *reinterpret_cast<bool*>(raster) = (type & RASTER_FONTTYPE) != 0;
+    return 0; // the first font of the family tells
+}
+
 // Whether the installed font of the family is a bitmap font.
 bool is_raster_family(const std::wstring& family) {
     LOGFONTW wanted{};
@@ -18,13 +24,7 @@ bool is_raster_family(const std::wstring& family) {
     family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
     bool raster = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExW(
-        screen, &wanted,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD type, LPARAM found) {
-            *reinterpret_cast<bool*>(found) = (type & RASTER_FONTTYPE) != 0;
-            return 0;
-        },
-        reinterpret_cast<LPARAM>(&raster), 0);
+    EnumFontFamiliesExW(screen, &wanted, &note_raster, reinterpret_cast<LPARAM>(&raster), 0);
     ReleaseDC(nullptr, screen);
     return raster;
 }

@@ -28,6 +28,13 @@ std::wstring class_of(HWND window) {
     return name;
 }
 
+BOOL CALLBACK note_visible_dialog(HWND window, LPARAM found) {
+    if (class_of(window) != L"#32770" || IsWindowVisible(window) == FALSE)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 // What the watcher read of the box.
 struct seen_box {
     bool found = false;
@@ -44,15 +51,7 @@ seen_box read_and_dismiss(DWORD thread, HWND owner) {
     HWND box = nullptr;
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (box == nullptr && std::chrono::steady_clock::now() < give_up) {
-        EnumThreadWindows(
-            thread,
-            [](HWND window, LPARAM found) {
-                if (class_of(window) != L"#32770" || IsWindowVisible(window) == FALSE)
-                    return TRUE;
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&box));
+        EnumThreadWindows(thread, &note_visible_dialog, reinterpret_cast<LPARAM>(&box));
         if (box == nullptr)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
