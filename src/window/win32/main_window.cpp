@@ -260,6 +260,11 @@ LRESULT main_window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
             return 0;
         }
         break;
+    case WM_SETFOCUS:
+        // The window itself takes no keys: the focus goes on to the control that had it,
+        // or to the chooser.
+        SetFocus(last_focus_ != nullptr ? last_focus_ : control(layout::select_plug));
+        return 0;
     case WM_DPICHANGED: {
         const UINT dpi = HIWORD(wparam);
         fit_client_area(dpi, reinterpret_cast<const RECT*>(lparam));

@@ -331,6 +331,19 @@ TEST_F(Win32Window, StartsWithTheFocusInTheChooserAndItsTextSelected) {
     EXPECT_EQ(text_of(chooser()), "kasprel");
 }
 
+TEST_F(Win32Window, GivesTheFocusBackToItsControlWhenActivatedAgain) {
+    SetFocus(window->handle()); // as activating the window does
+    EXPECT_EQ(focused(), chooser());
+    SetFocus(control(layout::skera_box));
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(other);
+    SetActiveWindow(window->handle());
+    pump();
+    EXPECT_EQ(focused(), control(layout::skera_box));
+    DestroyWindow(other);
+}
+
 TEST_F(Win32Window, TabAndShiftTabFollowTheTabOrder) {
     const std::vector<HWND> order{chooser(), control(layout::skera_box),
                                   control(layout::real_amount_box), control(layout::calculate_btn),
