@@ -21,7 +21,8 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
 
-# ctest and gtest_discover_tests run the programs through Wine. Its loader of the programs'
-# own width starts them without the detour through the launcher that picks one.
-find_program(QUILLMAR_WINE NAMES ${QUILLMAR_WINE_LOADER} HINTS /usr/lib/wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLMAR_WINE})
+# ctest and gtest_discover_tests run the programs through Wine, with its loader of the
+# programs' own width: the launcher that picks one hands 64-bit programs on through start.exe,
+# which costs time and now and then fails to start them.
+find_program(QUILLMAR_WINE_LOADER_PATH NAMES ${QUILLMAR_WINE_LOADER} HINTS /usr/lib/wine REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLMAR_WINE_LOADER_PATH})
