@@ -41,5 +41,7 @@ function(quillmar_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest)
     quillmar_target_options(${name})
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    # Listing the cases under Wine starts a Windows process, which a loaded machine can keep
+    # waiting longer than the default 5 s.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 30)
 endfunction()
