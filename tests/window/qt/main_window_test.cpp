@@ -315,6 +315,16 @@ TEST_F(MainWindow, PickingTheWarningPlugWarnsBeforeTheResultIsCleared) {
     EXPECT_EQ(result_box()->text(), "");
 }
 
+TEST_F(MainWindow, PickingThePickedPlugAgainRunsThePickAgain) {
+    pick_with_mouse("vietnamci");
+    type_amount("10");
+    press(calculate_btn());
+    ASSERT_EQ(result_box()->text(), "10.00g");
+    pick_with_mouse("vietnamci");
+    EXPECT_EQ(prompts(), (std::vector<std::string>(2, "budou to mordy skera tak ara")));
+    EXPECT_EQ(result_box()->text(), "") << "the second pick cleared the result";
+}
+
 TEST_F(MainWindow, ArrowKeysOnTheClosedChooserPickEachPlugInTurn) {
     select_plug()->setFocus();
     for (const QString& name : starting_plugs) {
