@@ -8,7 +8,4 @@ namespace quillmar {
 // Windows 10 and later, else the system's.
 UINT dpi_of(HWND window);
 
-// The outer size of a window whose client area is width x height at the given dots per inch.
-SIZE window_size_for_client(int width, int height, DWORD style, DWORD ex_style, UINT dpi);
-
 } // namespace quillmar

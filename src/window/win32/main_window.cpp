@@ -17,11 +17,6 @@ constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 // Entries the chooser's open list shows before it scrolls.
 constexpr int visible_list_entries = 8;
 
-std::size_t index_of(const layout::control_layout& which) {
-    const auto* const found = std::find(layout::tab_order.begin(), layout::tab_order.end(), &which);
-    return static_cast<std::size_t>(found - layout::tab_order.begin());
-}
-
 struct window_class {
     const wchar_t* name;
     DWORD style;
@@ -154,21 +149,21 @@ void main_window::create_controls() {
 void main_window::fit_client_area(UINT dpi, const RECT* suggested) {
     const int width = layout::to_pixels(layout::client_area.width, static_cast<int>(dpi));
     const int height = layout::to_pixels(layout::client_area.height, static_cast<int>(dpi));
-    SIZE size = window_size_for_client(width, height, window_style, 0, dpi);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested == nullptr ? SWP_NOMOVE : 0);
-    const auto move = [&] {
+    // The frame is measured rather than computed: a move to another dots per inch can change
+    // it, and not every host's title bar follows the window's dots per inch. A second step
+    // takes the frame the move gave.
+    for (int step = 0; step < 2; ++step) {
+        RECT outer{};
+        RECT client{};
+        GetWindowRect(window_, &outer);
+        GetClientRect(window_, &client);
+        if (client.right == width && client.bottom == height)
+            return;
         SetWindowPos(window_, nullptr, suggested != nullptr ? suggested->left : 0,
-                     suggested != nullptr ? suggested->top : 0, size.cx, size.cy, flags);
-    };
-    move();
-    // Where the title bar and frame do not follow the window's dots per inch, the client area
-    // comes out another size; measured, the frame is what it really is.
-    RECT client{};
-    GetClientRect(window_, &client);
-    if (client.right != width || client.bottom != height) {
-        size.cx += width - client.right;
-        size.cy += height - client.bottom;
-        move();
+                     suggested != nullptr ? suggested->top : 0,
+                     width + (outer.right - outer.left) - client.right,
+                     height + (outer.bottom - outer.top) - client.bottom, flags);
     }
 }
 
@@ -209,7 +204,7 @@ bool main_window::take_dialog_key(MSG& message) {
 }
 
 HWND main_window::control(const layout::control_layout& which) const {
-    return controls_[index_of(which)];
+    return controls_[tab_index(which)];
 }
 
 LRESULT CALLBACK main_window::window_procedure(HWND window, UINT message, WPARAM wparam,
@@ -338,7 +333,7 @@ void main_window::draw_title(const DRAWITEMSTRUCT& item) {
     SetBkMode(item.hDC, TRANSPARENT);
     // The system's colour for window backgrounds, as the text boxes show it.
     SetTextColor(item.hDC, GetSysColor(COLOR_WINDOW));
-    const HGDIOBJ before = SelectObject(item.hDC, fonts_[index_of(layout::title_text)].get());
+    const HGDIOBJ before = SelectObject(item.hDC, fonts_[tab_index(layout::title_text)].get());
     RECT place = item.rcItem;
     // The 18-point line is taller than the label; standing on its bottom edge keeps both the
     // capitals and the tail of the "Q" inside it.

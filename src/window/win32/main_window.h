@@ -48,13 +48,19 @@ public:
     [[nodiscard]] static constexpr int control_id(const layout::control_layout& which) {
         // Clear of IDOK and IDCANCEL, which the dialog keys send.
         constexpr int first_id = 100;
-        int index = 0;
-        while (layout::tab_order[static_cast<std::size_t>(index)] != &which)
-            ++index;
-        return first_id + index;
+        return first_id + static_cast<int>(tab_index(which));
     }
 
 private:
+    // Where the control stands in the layout's tab order, which is also where it stands in
+    // the window's arrays.
+    [[nodiscard]] static constexpr std::size_t tab_index(const layout::control_layout& which) {
+        std::size_t index = 0;
+        while (layout::tab_order[index] != &which)
+            ++index;
+        return index;
+    }
+
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam);
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
