@@ -1,123 +1,86 @@
-// Reads a program's version record back the way Windows does, through the version API:
-// prints the translations, the fixed FILEVERSION and PRODUCTVERSION numbers and the block's
-// standard strings, then compares them with the expected "Name=value" arguments.
+// Reads a program's version record back the way Windows does, through the version API, and
+// compares the values named on the command line:
 //   read_version <file> <block> [Name=value...]
-// Names are string names, or Translation, FILEVERSION and PRODUCTVERSION. Exits 0 only when
-// every expected value matches; 1 on a mismatch, 2 on a misuse, 3 on any crash.
+// A name is a string of the block, or Translation, FILEVERSION or PRODUCTVERSION. Prints each
+// value it read; exits 0 only when every one matches, 1 on a mismatch, 2 on a misuse and 3 on
+// any crash.
+#include "exit_on_crash.h"
+#include "platform/win32/utf16.h"
+
 #include <windows.h>
 
 #include <cstdio>
-#include <exception>
-#include <map>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Under Wine a crashed program can end with status 0: every crash ends with 3 instead.
-LONG WINAPI end_on_crash(EXCEPTION_POINTERS* exception) {
-    std::fprintf(stderr, "crashed: exception 0x%08lx\n", exception->ExceptionRecord->ExceptionCode);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-    return EXCEPTION_EXECUTE_HANDLER;
-}
+using quillmar::to_utf8;
 
-std::string utf8(const std::wstring& text) {
-    if (text.empty())
-        return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
-                        nullptr, nullptr);
-    return result;
-}
-
-std::wstring hex4(unsigned value) {
-    wchar_t text[5];
-    swprintf(text, 5, L"%04X", value & 0xFFFFu);
-    return text;
-}
-
-std::wstring numbers(DWORD most, DWORD least) {
+std::wstring version_numbers(DWORD most, DWORD least) {
     return std::to_wstring(HIWORD(most)) + L'.' + std::to_wstring(LOWORD(most)) + L'.' +
            std::to_wstring(HIWORD(least)) + L'.' + std::to_wstring(LOWORD(least));
 }
 
-// The values of the record, by name, in the order they are printed.
-std::vector<std::pair<std::wstring, std::wstring>> read_record(const std::wstring& file,
-                                                               const std::wstring& block) {
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &handle);
-    if (size == 0)
-        throw std::runtime_error("no version record, error " + std::to_string(GetLastError()));
-    std::vector<unsigned char> data(size);
-    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data()))
-        throw std::runtime_error("unreadable version record");
-
-    std::vector<std::pair<std::wstring, std::wstring>> record;
+// One value of the record, or nothing when the record has none by that name.
+std::optional<std::wstring> value_of(const std::vector<unsigned char>& record,
+                                     const std::wstring& block, const std::wstring& name) {
     void* value = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &value, &length)) {
-        const auto* pairs = static_cast<const WORD*>(value);
-        std::wstring translations;
-        for (UINT i = 0; i + 1 < length / sizeof(WORD); i += 2)
-            translations +=
-                (translations.empty() ? L"" : L" ") + hex4(pairs[i]) + hex4(pairs[i + 1]);
-        record.emplace_back(L"Translation", translations);
+    if (name == L"Translation") {
+        if (VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &value, &length) == 0 ||
+            length < 2 * sizeof(WORD))
+            return std::nullopt;
+        const auto* pair = static_cast<const WORD*>(value);
+        wchar_t text[9] = {};
+        swprintf(text, 9, L"%04X%04X", pair[0], pair[1]);
+        return text;
     }
-    if (VerQueryValueW(data.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO)) {
+    if (name == L"FILEVERSION" || name == L"PRODUCTVERSION") {
+        if (VerQueryValueW(record.data(), L"\\", &value, &length) == 0 ||
+            length < sizeof(VS_FIXEDFILEINFO))
+            return std::nullopt;
         const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-        if (fixed->dwSignature == 0xFEEF04BD) {
-            record.emplace_back(L"FILEVERSION",
-                                numbers(fixed->dwFileVersionMS, fixed->dwFileVersionLS));
-            record.emplace_back(L"PRODUCTVERSION",
-                                numbers(fixed->dwProductVersionMS, fixed->dwProductVersionLS));
-        }
+        return name == L"FILEVERSION"
+                   ? version_numbers(fixed->dwFileVersionMS, fixed->dwFileVersionLS)
+                   : version_numbers(fixed->dwProductVersionMS, fixed->dwProductVersionLS);
     }
-    static const wchar_t* const names[] = {
-        L"Comments",     L"CompanyName",    L"FileDescription", L"FileVersion",
-        L"InternalName", L"LegalCopyright", L"LegalTrademarks", L"OriginalFilename",
-        L"PrivateBuild", L"ProductName",    L"ProductVersion",  L"SpecialBuild"};
-    for (const wchar_t* name : names) {
-        const std::wstring path = L"\\StringFileInfo\\" + block + L"\\" + name;
-        if (VerQueryValueW(data.data(), path.c_str(), &value, &length))
-            record.emplace_back(name, length > 0 ? std::wstring(static_cast<const wchar_t*>(value))
-                                                 : L"");
-    }
-    return record;
+    const std::wstring path = L"\\StringFileInfo\\" + block + L"\\" + name;
+    if (VerQueryValueW(record.data(), path.c_str(), &value, &length) == 0)
+        return std::nullopt;
+    return length > 0 ? std::wstring(static_cast<const wchar_t*>(value)) : L"";
 }
 
-int run(int argc, wchar_t* argv[]) {
+} // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    quillmar::testing_support::exit_on_crash();
     if (argc < 3) {
         std::fputs("usage: read_version <file> <block> [Name=value...]\n", stderr);
         return 2;
     }
-    const auto record = read_record(argv[1], argv[2]);
-    std::map<std::wstring, std::wstring> found;
-    for (const auto& [name, value] : record) {
-        std::printf("%s=%s\n", utf8(name).c_str(), utf8(value).c_str());
-        found[name] = value;
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(argv[1], &ignored);
+    std::vector<unsigned char> record(size);
+    if (size == 0 || GetFileVersionInfoW(argv[1], 0, size, record.data()) == 0) {
+        std::printf("no readable version record, error %lu\n", GetLastError());
+        return 1;
     }
-
     int mismatches = 0;
     for (int i = 3; i < argc; ++i) {
         const std::wstring expected = argv[i];
         const auto equals = expected.find(L'=');
         if (equals == std::wstring::npos) {
-            std::fprintf(stderr, "not Name=value: %s\n", utf8(expected).c_str());
+            std::fprintf(stderr, "not Name=value: %s\n", to_utf8(expected).c_str());
             return 2;
         }
         const std::wstring name = expected.substr(0, equals);
-        const std::wstring value = expected.substr(equals + 1);
-        const auto it = found.find(name);
-        if (it == found.end()) {
-            std::printf("MISSING %s, expected \"%s\"\n", utf8(name).c_str(), utf8(value).c_str());
-            ++mismatches;
-        } else if (it->second != value) {
-            std::printf("MISMATCH %s: \"%s\", expected \"%s\"\n", utf8(name).c_str(),
-                        utf8(it->second).c_str(), utf8(value).c_str());
+        const std::optional<std::wstring> read = value_of(record, argv[2], name);
+        std::printf("%s=%s\n", to_utf8(name).c_str(),
+                    read ? to_utf8(*read).c_str() : "(none in the record)");
+        if (read != expected.substr(equals + 1)) {
+            std::printf("MISMATCH: expected %s\n", to_utf8(expected).c_str());
             ++mismatches;
         }
     }
@@ -125,21 +88,4 @@ int run(int argc, wchar_t* argv[]) {
         return 1;
     std::printf("all %d expected values match\n", argc - 3);
     return 0;
-}
-
-} // namespace
-
-int wmain(int argc, wchar_t* argv[]) {
-    SetUnhandledExceptionFilter(end_on_crash);
-    int status = 3;
-    try {
-        status = run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "failed: %s\n", error.what());
-        status = 3;
-    } catch (...) {
-        std::fputs("failed: unknown exception\n", stderr);
-        status = 3;
-    }
-    return status;
 }
