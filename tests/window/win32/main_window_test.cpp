@@ -2,6 +2,7 @@
 // dialog-key step as the program's message loop. Messages go to a recorder instead of a modal
 // box, together with what the window showed at that moment.
 #include "platform/win32/utf16.h"
+#include "window/win32/accessibility.h"
 #include "window/win32/main_window.h"
 
 #include <windows.h>
@@ -517,16 +518,7 @@ TEST_F(Win32Window, NamesTheChooserAfterItsPurpose) {
     if (name != L"Plug") {
         // Windows keeps names given with IAccPropServices; some hosts' accessibility library
         // does not, and then the chooser cannot be named this way there.
-        IAccPropServices* services = nullptr;
-        const HRESULT created =
-            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                             IID_IAccPropServices, reinterpret_cast<void**>(&services));
-        HRESULT kept = created;
-        if (SUCCEEDED(created)) {
-            kept = services->SetHwndPropStr(chooser(), static_cast<DWORD>(OBJID_CLIENT),
-                                            CHILDID_SELF, PROPID_ACC_NAME, L"Plug");
-            services->Release();
-        }
+        const HRESULT kept = name_for_assistive_tools(chooser(), "Plug");
         if (FAILED(kept))
             GTEST_SKIP() << "this host keeps no names for assistive tools (0x" << std::hex
                          << static_cast<unsigned long>(kept) << "); the chooser reads as \""
