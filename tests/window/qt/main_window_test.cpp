@@ -1,5 +1,6 @@
 // Drives the real window with real key and mouse events on Qt's offscreen platform. Messages
 // go to a recorder instead of a modal box, together with what the window showed at that moment.
+#include "found.h"
 #include "qt_printers.h"
 #include "window/qt/main_window.h"
 
@@ -16,9 +17,11 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace quillmar {
@@ -34,11 +37,19 @@ struct shown_message {
 
 class MainWindow : public testing::Test {
 protected:
+    // A missing control ends SetUp() with its name, before any test dereferences it; the
+    // recorder then reads controls already found, as it runs inside the window's handlers.
     void SetUp() override {
         window = std::make_unique<main_window>([this](const message_box& message) {
             messages.push_back(
                 {message, result_box()->text(), calculate_btn()->text(), select_plug()->count()});
         });
+        chooser_ = control<QComboBox>("select_plug");
+        amount_ = control<QLineEdit>("skera_box");
+        result_ = control<QLineEdit>("real_amount_box");
+        calculate_ = control<QPushButton>("Calculate_btn");
+        about_ = control<QPushButton>("About_btn");
+        labels_ = {find_box_label(0), find_box_label(1)};
         window->load();
         window->show();
         QApplication::setActiveWindow(window.get());
@@ -46,28 +57,19 @@ protected:
     }
 
     template <class Control> Control* control(const char* name) const {
-        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return found(window->findChild<Control*>(QString::fromLatin1(name)), name);
     }
-    [[nodiscard]] QComboBox* select_plug() const { return control<QComboBox>("select_plug"); }
-    [[nodiscard]] QLineEdit* amount_box() const { return control<QLineEdit>("skera_box"); }
-    [[nodiscard]] QLineEdit* result_box() const { return control<QLineEdit>("real_amount_box"); }
-    [[nodiscard]] QPushButton* calculate_btn() const {
-        return control<QPushButton>("Calculate_btn");
-    }
-    [[nodiscard]] QPushButton* about_btn() const { return control<QPushButton>("About_btn"); }
-    [[nodiscard]] QLabel* box_label(int index) const {
-        const QList<QLabel*> labels = window->findChildren<QLabel*>(QStringLiteral("Label1"));
-        const auto found = std::find_if(labels.begin(), labels.end(), [index](QLabel* label) {
-            return label->property("index").toInt() == index;
-        });
-        if (found != labels.end())
-            return *found;
-        ADD_FAILURE() << "no Label1 with index " << index;
-        return nullptr;
-    }
+    [[nodiscard]] QComboBox* select_plug() const { return chooser_; }
+    [[nodiscard]] QLineEdit* amount_box() const { return amount_; }
+    [[nodiscard]] QLineEdit* result_box() const { return result_; }
+    [[nodiscard]] QPushButton* calculate_btn() const { return calculate_; }
+    [[nodiscard]] QPushButton* about_btn() const { return about_; }
+    [[nodiscard]] QLabel* box_label(int index) const { return labels_.at(index); }
 
+    // The widget with the keyboard focus; the test ends when none has it.
+    static QWidget* focus() {
+        return found(QApplication::focusWidget(), "a widget with the focus");
+    }
     [[nodiscard]] QStringList plug_list() const {
         QStringList names;
         for (int i = 0; i < select_plug()->count(); ++i)
@@ -107,7 +109,9 @@ protected:
         QTest::keyClick(control, Qt::Key_Backspace);
         QTest::keyClicks(control, text);
     }
-    void type_plug(const QString& text) { retype(select_plug(), select_plug()->lineEdit(), text); }
+    void type_plug(const QString& text) {
+        retype(select_plug(), found(select_plug()->lineEdit(), "the chooser's line edit"), text);
+    }
     void type_amount(const QString& text) { retype(amount_box(), amount_box(), text); }
 
     static void press(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -121,6 +125,24 @@ protected:
 
     std::unique_ptr<main_window> window;
     std::vector<shown_message> messages;
+
+private:
+    [[nodiscard]] QLabel* find_box_label(int index) const {
+        const QList<QLabel*> found_labels = window->findChildren<QLabel*>(QStringLiteral("Label1"));
+        const auto label =
+            std::find_if(found_labels.begin(), found_labels.end(), [index](QLabel* each) {
+                return each->property("index").toInt() == index;
+            });
+        return found(label != found_labels.end() ? *label : nullptr,
+                     "Label1 with index " + std::to_string(index));
+    }
+
+    QComboBox* chooser_ = nullptr;
+    QLineEdit* amount_ = nullptr;
+    QLineEdit* result_ = nullptr;
+    QPushButton* calculate_ = nullptr;
+    QPushButton* about_ = nullptr;
+    std::array<QLabel*, 2> labels_{};
 };
 
 const QStringList starting_plugs{"tvex", "morlu", "kasprel", "ulvo", "vietnamci"};
@@ -280,10 +302,9 @@ TEST_F(MainWindow, TabVisitsChooserAmountResultCalculateAboutInTurn) {
     const std::vector<QWidget*> order{select_plug(),   amount_box(), result_box(),
                                       calculate_btn(), about_btn(),  select_plug()};
     for (std::size_t i = 1; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(focus(), Qt::Key_Tab);
         EXPECT_TRUE(order[i]->hasFocus())
-            << "after Tab " << i << " the focus is in "
-            << QApplication::focusWidget()->objectName().toStdString();
+            << "after Tab " << i << " the focus is in " << focus()->objectName().toStdString();
     }
 }
 
@@ -405,7 +426,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, MainWindowListKey,
 // The whole calculator with the keyboard alone, from the first focus on.
 TEST_F(MainWindow, WorksWithTheKeyboardAlone) {
     const auto key = [](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+        QTest::keyClick(focus(), k, modifiers);
     };
     key(Qt::Key_Down, Qt::AltModifier); // the chooser has the focus at start
     QAbstractItemView* list = select_plug()->view();
@@ -417,7 +438,7 @@ TEST_F(MainWindow, WorksWithTheKeyboardAlone) {
     EXPECT_EQ(select_plug()->currentText(), "kasprel");
 
     key(Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "10");
+    QTest::keyClicks(focus(), "10");
     key(Qt::Key_Return);
     EXPECT_EQ(result_box()->text(), "13.00g");
 
@@ -543,9 +564,18 @@ TEST_F(MainWindow, AppendingSmackDoesNotCountAsPickingAPlug) {
 }
 
 QAccessibleInterface* accessible(QObject* object) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
-    EXPECT_NE(iface, nullptr);
-    return iface;
+    return found(QAccessible::queryAccessibleInterface(object),
+                 "an accessible interface for " + object->objectName().toStdString());
+}
+
+QAccessibleActionInterface* actions(QAccessibleInterface* iface) {
+    return found(iface->actionInterface(),
+                 "the actions of " + iface->text(QAccessible::Name).toStdString());
+}
+
+QAccessibleInterface* child(QAccessibleInterface* iface, int index) {
+    return found(iface->child(index), "child " + std::to_string(index) + " of " +
+                                          iface->text(QAccessible::Name).toStdString());
 }
 
 TEST_F(MainWindow, NamesEveryControlAndItsRoleForAssistiveTools) {
@@ -583,8 +613,8 @@ TEST_F(MainWindow, TellsAssistiveToolsWhatEachBoxHoldsAndWhichLabelNamesIt) {
     EXPECT_TRUE(chooser->state().collapsed);
     EXPECT_TRUE(chooser->state().focused);
     ASSERT_EQ(chooser->childCount(), 2);
-    EXPECT_EQ(chooser->child(1)->object(), select_plug()->lineEdit());
-    EXPECT_EQ(chooser->indexOfChild(chooser->child(0)), 0);
+    EXPECT_EQ(child(chooser, 1)->object(), select_plug()->lineEdit());
+    EXPECT_EQ(chooser->indexOfChild(child(chooser, 0)), 0);
 
     EXPECT_TRUE(accessible(result_box())->state().readOnly);
     EXPECT_FALSE(accessible(amount_box())->state().readOnly);
@@ -607,13 +637,13 @@ TEST_F(MainWindow, TellsAssistiveToolsWhatEachBoxHoldsAndWhichLabelNamesIt) {
 
 TEST_F(MainWindow, AssistiveToolsCanOpenTheChoosersList) {
     QAccessibleInterface* chooser = accessible(select_plug());
-    ASSERT_TRUE(chooser->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::showMenuAction()));
-    chooser->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(
+        actions(chooser)->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    actions(chooser)->doAction(QAccessibleActionInterface::showMenuAction());
     ASSERT_TRUE(QTest::qWaitFor([this] { return select_plug()->view()->isVisible(); }));
     EXPECT_TRUE(chooser->state().expanded);
-    EXPECT_EQ(chooser->child(0)->object(), select_plug()->view());
-    chooser->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_EQ(child(chooser, 0)->object(), select_plug()->view());
+    actions(chooser)->doAction(QAccessibleActionInterface::showMenuAction());
     EXPECT_TRUE(QTest::qWaitFor([this] { return !select_plug()->view()->isVisible(); }));
     EXPECT_TRUE(messages.empty());
 }
