@@ -10,11 +10,12 @@
 
 namespace quillmar {
 
-calc_outcome calculate(std::string_view plug_text, std::string_view amount_text) {
+calc_outcome calculate(std::string_view plug_text, std::string_view amount_text,
+                       decimal_separator separator) {
     if (plug_text == extra_plug_name)
         return outcome::extra{};
 
-    const std::optional<double> amount = read_number(amount_text);
+    const std::optional<double> amount = read_number(amount_text, separator);
     if (!amount)
         return outcome::bad_amount{};
 
@@ -26,7 +27,7 @@ calc_outcome calculate(std::string_view plug_text, std::string_view amount_text)
     if (!std::isfinite(product))
         throw arithmetic_error{};
 
-    return outcome::result{format_two_decimals(product) + "g"};
+    return outcome::result{format_two_decimals(product, separator) + "g"};
 }
 
 } // namespace quillmar

@@ -68,9 +68,9 @@ std::string hundredths_of(const decimal& value) {
 
 } // namespace
 
-std::string format_two_decimals(double value) {
-    if (value == 0.0)
-        return "0.00"; // negative zero too
+std::string format_two_decimals(double value, decimal_separator separator) {
+    if (value == 0.0) // negative zero too
+        return std::string("0") + to_char(separator) + "00";
 
     std::string hundredths = hundredths_of(round_to_significant_digits(std::fabs(value)));
     if (hundredths.size() < 3)
@@ -78,7 +78,7 @@ std::string format_two_decimals(double value) {
 
     std::string text = value < 0.0 ? "-" : "";
     text += std::string_view(hundredths).substr(0, hundredths.size() - 2);
-    text += '.';
+    text += to_char(separator);
     text += std::string_view(hundredths).substr(hundredths.size() - 2);
     return text;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <string>
 
 namespace quillmar {
 namespace {
@@ -21,11 +22,13 @@ constexpr std::int64_t exponent_cap = 1'000'000'000'000'000;
 // What checking the shape of an accepted text learns about it.
 struct number_shape {
     std::string_view number; // the text without blanks and without a leading "+"
+    // Where the decimal point stands in number, if there is one.
+    std::size_t point = std::string_view::npos;
     // The nonzero value lies in [10^(order-1), 10^order); 0 when every digit is zero.
     std::int64_t order = 0;
 };
 
-std::optional<number_shape> check_shape(std::string_view text) {
+std::optional<number_shape> check_shape(std::string_view text, decimal_separator separator) {
     while (!text.empty() && is_blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && is_blank(text.back()))
@@ -40,17 +43,18 @@ std::optional<number_shape> check_shape(std::string_view text) {
     std::int64_t digits = 0;
     std::int64_t integer_digits = 0;
     std::optional<std::int64_t> first_nonzero;
-    bool seen_point = false;
+    std::size_t point = std::string_view::npos;
+    const auto is_point = [separator](char c) { return c == '.' || c == to_char(separator); };
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (is_digit(c)) {
             if (c != '0' && !first_nonzero)
                 first_nonzero = digits;
             ++digits;
-            if (!seen_point)
+            if (point == std::string_view::npos)
                 ++integer_digits;
-        } else if (c == '.' && !seen_point) {
-            seen_point = true;
+        } else if (is_point(c) && point == std::string_view::npos) {
+            point = i;
         } else {
             break;
         }
@@ -77,19 +81,28 @@ std::optional<number_shape> check_shape(std::string_view text) {
     if (i != text.size())
         return std::nullopt;
 
-    return number_shape{text, first_nonzero ? integer_digits - *first_nonzero + exponent : 0};
+    return number_shape{text, point,
+                        first_nonzero ? integer_digits - *first_nonzero + exponent : 0};
 }
 
 } // namespace
 
-std::optional<double> read_number(std::string_view text) {
-    const std::optional<number_shape> shape = check_shape(text);
+std::optional<double> read_number(std::string_view text, decimal_separator separator) {
+    const std::optional<number_shape> shape = check_shape(text, separator);
     if (!shape)
         return std::nullopt;
 
-    const char* const end = shape->number.data() + shape->number.size();
+    // std::from_chars reads only a "." as the decimal point.
+    std::string with_point;
+    std::string_view number = shape->number;
+    if (shape->point != std::string_view::npos && number[shape->point] != '.') {
+        with_point = number;
+        with_point[shape->point] = '.';
+        number = with_point;
+    }
+    const char* const end = number.data() + number.size();
     double value = 0.0;
-    const auto [stop, error] = std::from_chars(shape->number.data(), end, value);
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
     if (stop != end)
         return std::nullopt;
     if (error == std::errc::result_out_of_range) {

@@ -57,7 +57,7 @@ void main_controller::pick_plug() {
 }
 
 void main_controller::calculate_amount() {
-    const calc_outcome shown = calculate(view_.plug_text(), view_.amount_text());
+    const calc_outcome shown = calculate(view_.plug_text(), view_.amount_text(), separator_);
     std::visit(overloaded{
                    [this](const outcome::result& result) { view_.set_result_text(result.text); },
                    [this](const outcome::extra& extra) {

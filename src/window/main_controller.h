@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/unlock_state.h"
+#include "platform/decimal_separator.h"
 #include "window/main_view.h"
 
 namespace quillmar {
@@ -10,7 +11,9 @@ namespace quillmar {
 // in a critical message box, so no exception ever reaches the event loop.
 class main_controller {
 public:
-    explicit main_controller(main_view& view) : view_(view) {}
+    // Amounts are read and results written with the decimal separator of the user's locale.
+    main_controller(main_view& view, decimal_separator separator)
+        : view_(view), separator_(separator) {}
 
     // Once, before the window is first shown: fills the chooser's list.
     void Form_Load();
@@ -18,8 +21,6 @@ public:
     void select_plug_Click();
     void Calculate_btn_Click();
     void About_btn_Click();
-
-    [[nodiscard]] const unlock_state& unlock() const { return unlock_; }
 
 private:
     void load();
@@ -29,6 +30,7 @@ private:
     void run_guarded(void (main_controller::*handler)());
 
     main_view& view_;
+    decimal_separator separator_;
     unlock_state unlock_;
 };
 

@@ -12,16 +12,19 @@ struct calc_case {
     std::string plug;
     std::string amount;
     calc_outcome outcome;
+    decimal_separator separator = decimal_separator::point;
 };
 
 void PrintTo(const calc_case& c, std::ostream* out) {
-    *out << '"' << c.plug << "\" with \"" << c.amount.substr(0, 40) << '"';
+    *out << '"' << c.plug << "\" with \"" << c.amount.substr(0, 40) << "\" and '"
+         << to_char(c.separator) << '\'';
 }
 
 class Calculate : public testing::TestWithParam<calc_case> {};
 
 TEST_P(Calculate, GivesTheOutcome) {
-    EXPECT_EQ(calculate(GetParam().plug, GetParam().amount), GetParam().outcome);
+    EXPECT_EQ(calculate(GetParam().plug, GetParam().amount, GetParam().separator),
+              GetParam().outcome);
 }
 
 calc_outcome shows(std::string text) {
@@ -46,6 +49,21 @@ INSTANTIATE_TEST_SUITE_P(ZeroForEveryPlug, Calculate,
                                          calc_case{"kasprel", "0", shows("0.00g")},
                                          calc_case{"ulvo", "0", shows("0.00g")},
                                          calc_case{"vietnamci", "0", shows("0.00g")}));
+
+// A user whose separator is the comma types either separator and reads results with a comma;
+// grouping stays a bad amount.
+constexpr decimal_separator comma = decimal_separator::comma;
+INSTANTIATE_TEST_SUITE_P(
+    CommaLocale, Calculate,
+    testing::Values(calc_case{"kasprel", "10", shows("13,00g"), comma},
+                    calc_case{"morlu", "2,5", shows("1,88g"), comma},
+                    calc_case{"morlu", "2.5", shows("1,88g"), comma},
+                    calc_case{"tvex", "-0,001", shows("-0,00g"), comma},
+                    calc_case{"ulvo", "0", shows("0,00g"), comma},
+                    calc_case{"kasprel", "1.000,50", outcome::bad_amount{}, comma},
+                    calc_case{"kasprel", "1,000.50", outcome::bad_amount{}, comma},
+                    calc_case{"nonsense", "1,5", outcome::no_plug{}, comma},
+                    calc_case{"smack", "1,5", outcome::extra{}, comma}));
 
 // The hidden plug is checked before anything else: the amount is not looked at.
 INSTANTIATE_TEST_SUITE_P(ExtraPlug, Calculate,
@@ -91,7 +109,7 @@ TEST(Calculate, ProductBeyondTheDoubleRangeRaisesOverflow) {
          {std::pair{"kasprel", "1.5e308"}, std::pair{"kasprel", "-1.5e308"},
           std::pair{"kasprel", "1.7976931348623157e308"}}) {
         try {
-            calculate(plug, amount);
+            calculate(plug, amount, decimal_separator::comma);
             ADD_FAILURE() << plug << " with " << amount << " gave an outcome";
         } catch (const arithmetic_error& error) {
             EXPECT_STREQ(error.what(), "Overflow");
@@ -101,8 +119,8 @@ TEST(Calculate, ProductBeyondTheDoubleRangeRaisesOverflow) {
 
 TEST(Calculate, LargestAmountsThatStayInRangeGiveResults) {
     // ulvo's factor is 1, tvex's is below 1: neither can overflow.
-    EXPECT_NO_THROW(calculate("ulvo", "1.7976931348623157e308"));
-    EXPECT_NO_THROW(calculate("tvex", "-1.7976931348623157e308"));
+    EXPECT_NO_THROW(calculate("ulvo", "1.7976931348623157e308", decimal_separator::point));
+    EXPECT_NO_THROW(calculate("tvex", "-1,7976931348623157e308", decimal_separator::comma));
 }
 
 } // namespace

@@ -27,8 +27,13 @@ void PrintTo(const format_case& c, std::ostream* out) {
 
 class FormatTwoDecimals : public testing::TestWithParam<format_case> {};
 
+// With the comma as the separator the same digits are written around a comma.
 TEST_P(FormatTwoDecimals, WritesTheRoundedValue) {
-    EXPECT_EQ(format_two_decimals(GetParam().value), GetParam().text)
+    EXPECT_EQ(format_two_decimals(GetParam().value, decimal_separator::point), GetParam().text)
+        << "value " << GetParam().value;
+    std::string with_comma = GetParam().text;
+    with_comma[with_comma.find('.')] = ',';
+    EXPECT_EQ(format_two_decimals(GetParam().value, decimal_separator::comma), with_comma)
         << "value " << GetParam().value;
 }
 
@@ -148,7 +153,7 @@ TEST(FormatTwoDecimalsProperty, AgreesWithAnIndependentRoundingForRandomDoubles)
             if (!std::isfinite(value) || std::fabs(value) >= 1e15)
                 continue;
         }
-        ASSERT_EQ(format_two_decimals(value), reference_format(value))
+        ASSERT_EQ(format_two_decimals(value, decimal_separator::point), reference_format(value))
             << "value " << std::hexfloat << value;
         ++checked;
     }

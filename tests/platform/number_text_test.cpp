@@ -20,19 +20,27 @@ void PrintTo(const accepted_case& c, std::ostream* out) {
     *out << '"' << c.text << "\" reads as " << std::setprecision(17) << c.value;
 }
 
+constexpr decimal_separator point = decimal_separator::point;
+constexpr decimal_separator comma = decimal_separator::comma;
+
+void expect_reads(const std::string& text, decimal_separator separator, double expected) {
+    const std::optional<double> value = read_number(text, separator);
+    ASSERT_TRUE(value.has_value()) << '"' << text << "\" with '" << to_char(separator) << '\'';
+    EXPECT_EQ(*value, expected) << '"' << text << "\" with '" << to_char(separator) << '\'';
+    EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << '"' << text << '"';
+}
+
+// Every text with a point reads the same whatever the user's separator: where it is the
+// comma, a point is still a decimal point.
 class AcceptedNumber : public testing::TestWithParam<accepted_case> {};
 
 TEST_P(AcceptedNumber, ReadsTheCorrectlyRoundedValue) {
-    const accepted_case& c = GetParam();
-    const std::optional<double> value = read_number(c.text);
-    ASSERT_TRUE(value.has_value()) << '"' << c.text << '"';
-    EXPECT_EQ(*value, c.value) << '"' << c.text << '"';
-    EXPECT_EQ(std::signbit(*value), std::signbit(c.value)) << '"' << c.text << '"';
-    EXPECT_TRUE(is_numeric(c.text));
+    for (const decimal_separator separator : {point, comma})
+        expect_reads(GetParam().text, separator, GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, AcceptedNumber,
+    PointTexts, AcceptedNumber,
     testing::Values(
         accepted_case{"10", 10.0}, accepted_case{"-4", -4.0}, accepted_case{"+1.5", 1.5},
         accepted_case{".5", 0.5}, accepted_case{"5.", 5.0}, accepted_case{"-.5", -0.5},
@@ -56,34 +64,51 @@ INSTANTIATE_TEST_SUITE_P(
         accepted_case{"100000e-330", 0.0},
         accepted_case{"123456789012345678901234567890", 1.2345678901234568e29}));
 
+// Where the user's separator is the comma, it reads as the decimal point, once.
+// ...and is no decimal point where the point is.
+class CommaNumber : public testing::TestWithParam<accepted_case> {};
+
+TEST_P(CommaNumber, ReadsOnlyWhereTheSeparatorIsTheComma) {
+    expect_reads(GetParam().text, comma, GetParam().value);
+    EXPECT_EQ(read_number(GetParam().text, point), std::nullopt) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CommaNumber,
+                         testing::Values(accepted_case{"1,5", 1.5}, accepted_case{",5", 0.5},
+                                         accepted_case{"5,", 5.0},
+                                         accepted_case{"-1,5E-0002", -0.015},
+                                         accepted_case{" 13,00 ", 13.0},
+                                         accepted_case{"1,005", 1.005}));
+
 TEST(NumberText, LongTextsReadExactly) {
     const std::string third = "0." + std::string(10000, '3');
-    EXPECT_EQ(read_number(third), 1.0 / 3.0);
+    EXPECT_EQ(read_number(third, point), 1.0 / 3.0);
 
     const std::string big = "1" + std::string(300, '0');
-    EXPECT_EQ(read_number(big), 1e300);
+    EXPECT_EQ(read_number(big, point), 1e300);
 
     const std::string tiny = "0." + std::string(1000, '0') + "1";
-    EXPECT_EQ(read_number(tiny), 0.0);
+    EXPECT_EQ(read_number(tiny, comma), 0.0);
 
     // Many integer digits brought back into range by a negative exponent.
     const std::string scaled = "1" + std::string(5000, '0') + "e-4998";
-    EXPECT_EQ(read_number(scaled), 100.0);
+    EXPECT_EQ(read_number(scaled, comma), 100.0);
 }
 
 TEST(NumberText, LongTextsBeyondTheRangeAreRejected) {
-    EXPECT_FALSE(read_number("1" + std::string(400, '0')).has_value());
-    EXPECT_FALSE(read_number("-" + std::string(400, '9') + ".5").has_value());
-    EXPECT_FALSE(read_number(std::string(100000, '7')).has_value());
+    EXPECT_FALSE(read_number("1" + std::string(400, '0'), point).has_value());
+    EXPECT_FALSE(read_number("-" + std::string(400, '9') + ",5", comma).has_value());
+    EXPECT_FALSE(read_number(std::string(100000, '7'), point).has_value());
     // A negative exponent that does not bring the digits back into range.
-    EXPECT_FALSE(read_number("1" + std::string(400, '0') + "e-10").has_value());
+    EXPECT_FALSE(read_number("1" + std::string(400, '0') + "e-10", comma).has_value());
 }
 
 class RejectedNumber : public testing::TestWithParam<std::string> {};
 
 TEST_P(RejectedNumber, IsNotANumber) {
-    EXPECT_EQ(read_number(GetParam()), std::nullopt) << '"' << GetParam() << '"';
-    EXPECT_FALSE(is_numeric(GetParam()));
+    for (const decimal_separator separator : {point, comma})
+        EXPECT_EQ(read_number(GetParam(), separator), std::nullopt)
+            << '"' << GetParam() << "\" with '" << to_char(separator) << '\'';
 }
 
 using namespace std::string_literals;
@@ -95,8 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
         ""s, "   "s, "\t"s,
         // words and other bases
         "inf"s, "-inf"s, "nan"s, "NaN"s, "infinity"s, "0x10"s, "&H10"s, "abc"s, "12abc"s, "1d5"s,
-        // grouping, separators and misplaced signs
-        "1,5"s, "1 000"s, "--1"s, "+-1"s, "-+1"s, "- 1"s, "1-"s, "1+"s, "(1)"s,
+        // grouping, with either separator, and misplaced signs
+        "1.000,50"s, "1,000.50"s, "1,2,3"s, "1.2,3"s, ",,5"s, ",.5"s, ","s, "+,"s, "1e5,5"s,
+        "1 000"s, "--1"s, "+-1"s, "-+1"s, "- 1"s, "1-"s, "1+"s, "(1)"s,
         // points and exponents
         "1.2.3"s, "."s, "+"s, "-"s, "+."s, ".e5"s, "5e"s, "e5"s, "1e+"s, "1e-"s, "1e5.5"s, "1 e5"s,
         "1e 5"s, "1ee5"s,

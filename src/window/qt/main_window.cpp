@@ -1,6 +1,7 @@
 #include "window/qt/main_window.h"
 
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/user_locale.h"
 #include "window/qt/accessibility.h"
 #include "window/qt/fonts.h"
 #include "window/qt/plug_chooser.h"
@@ -48,7 +49,7 @@ QLabel* make_box_label(int index, const layout::control_layout& where, QWidget* 
 } // namespace
 
 main_window::main_window(message_shower show_message)
-    : show_message_(std::move(show_message)), controller_(*this) {
+    : show_message_(std::move(show_message)), controller_(*this, user_decimal_separator()) {
     if (!show_message_) {
         show_message_ = [this](const message_box& message) { show_qt_message_box(message, this); };
     }

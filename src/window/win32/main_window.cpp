@@ -1,5 +1,6 @@
 #include "window/win32/main_window.h"
 
+#include "platform/win32/user_locale.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
 #include "window/win32/accessibility.h"
@@ -79,7 +80,8 @@ void fit_chooser_height(HWND chooser, int height) {
 } // namespace
 
 main_window::main_window(HINSTANCE instance, message_shower show_message)
-    : instance_(instance), show_message_(std::move(show_message)), controller_(*this) {
+    : instance_(instance), show_message_(std::move(show_message)),
+      controller_(*this, user_decimal_separator()) {
     if (!show_message_) {
         show_message_ = [this](const message_box& message) {
             show_win32_message_box(message, window_);
