@@ -1,11 +1,15 @@
 #include "conversion/unlock_state.h"
 
 #include "conversion/plug_table.h"
+#include "platform/program_identity.h"
+
+#include <string>
 
 namespace quillmar {
 
 message_box about_message() {
-    return {"Made by Orvane Enterprise", message_style::information, "About Quillmar95"};
+    return {std::string("Made by ") + identity::company_name, message_style::information,
+            std::string("About ") + identity::product_name};
 }
 
 message_box unlock_message() {

@@ -40,9 +40,6 @@ public:
     // The steps of one press of About, in the order they are to be carried out.
     std::vector<about_step> on_about();
 
-    [[nodiscard]] std::int16_t about_clicks() const { return about_clicks_; }
-    [[nodiscard]] bool extra_plug_unlocked() const { return extra_plug_unlocked_; }
-
 private:
     std::int16_t about_clicks_ = 0;
     bool extra_plug_unlocked_ = false;

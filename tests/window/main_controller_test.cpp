@@ -1,5 +1,7 @@
 #include "window/main_controller.h"
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -17,6 +19,8 @@ public:
     std::string caption = "Calculate";
     std::vector<std::string> list;
     std::vector<std::string> effects;
+    // Runs while a message is shown, as the user could change the chooser meanwhile.
+    std::function<void()> while_message_shown;
 
     [[nodiscard]] std::string plug_text() const override { return plug; }
     [[nodiscard]] std::string amount_text() const override { return amount; }
@@ -35,6 +39,8 @@ public:
     void show_message(const message_box& message) override {
         effects.push_back("message \"" + message.prompt + "\" titled \"" + shown_title(message) +
                           "\" style " + std::to_string(static_cast<int>(message.style)));
+        if (while_message_shown)
+            while_message_shown();
     }
 
     // The effects since the last call.
@@ -72,18 +78,52 @@ protected:
     }
 
     recording_view view;
-    main_controller controller{view};
+    main_controller controller{view, decimal_separator::point};
 };
 
 TEST(MainControllerLoad, FillsTheListInTableOrderAndChangesNothingElse) {
     recording_view view;
-    main_controller controller(view);
+    main_controller controller(view, decimal_separator::point);
     controller.Form_Load();
     EXPECT_EQ(view.take_effects(),
               (effects{R"(append "tvex")", R"(append "morlu")", R"(append "kasprel")",
                        R"(append "ulvo")", R"(append "vietnamci")"}));
     EXPECT_EQ(view.plug, "select plug");
-    EXPECT_EQ(controller.unlock().about_clicks(), 0);
+}
+
+TEST_F(MainController, LoadingAgainStartsTheAboutCountAgain) {
+    for (int press = 1; press <= 3; ++press)
+        controller.About_btn_Click();
+    controller.Form_Load();
+    for (int press = 1; press <= 4; ++press)
+        controller.About_btn_Click();
+    EXPECT_EQ(std::count(view.list.begin(), view.list.end(), "smack"), 0);
+    controller.About_btn_Click();
+    EXPECT_EQ(view.list.back(), "smack");
+}
+
+// What counts is the chooser's text once the warning is gone, not the text that warned.
+TEST_F(MainController, TheChooserIsReadAgainAfterTheWarning) {
+    view.while_message_shown = [this] { view.plug = "smack"; };
+    calculate("smack", "");
+    view.take_effects();
+    pick("vietnamci");
+    EXPECT_EQ(view.take_effects(), effects{warning});
+    EXPECT_EQ(view.caption, "NERES");
+
+    view.while_message_shown = [this] { view.plug = "tvex"; };
+    pick("vietnamci");
+    EXPECT_EQ(view.take_effects(), (effects{warning, R"(caption "Calculate")", R"(result "")"}));
+}
+
+TEST_F(MainController, ACommaUserTypesEitherSeparatorAndReadsAComma) {
+    main_controller comma_controller(view, decimal_separator::comma);
+    for (const char* amount : {"1,5", "1.5"}) {
+        view.plug = "kasprel";
+        view.amount = amount;
+        comma_controller.Calculate_btn_Click();
+        EXPECT_EQ(view.take_effects(), effects{R"(result "1,95g")"}) << amount;
+    }
 }
 
 TEST_F(MainController, PickingTheWarningPlugWarnsBeforeResettingCaptionAndResult) {
@@ -200,7 +240,7 @@ TEST_F(MainController, CalculateAndPicksBetweenAboutPressesDoNotChangeTheCount) 
 }
 
 TEST_F(MainController, SmackTypedBeforeTheUnlockStillCalculates) {
-    ASSERT_FALSE(controller.unlock().extra_plug_unlocked());
+    ASSERT_EQ(view.list.size(), 5u); // still locked
     calculate("smack", "abc");
     EXPECT_EQ(view.take_effects(), (effects{R"(result "infinite")", R"(caption "NERES")"}));
 }
