@@ -11,8 +11,9 @@ namespace quillmar {
 // The title every message without one of its own is shown with: the program's name.
 inline constexpr std::string_view application_title = identity::product_name;
 
-// The icon of a modal message; every style has a single OK button. The numbers are the
-// program's style numbers, so a style can be written down and compared as a number.
+// The icon of a modal message; every style has a single OK button. The numbers are the icon
+// values of the Windows message box (MB_ICONHAND, MB_ICONEXCLAMATION, MB_ICONINFORMATION; 0 is
+// no icon), which the Win32 front end passes on as they are.
 enum class message_style : int {
     plain = 0,
     critical = 16,
