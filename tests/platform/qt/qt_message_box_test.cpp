@@ -1,3 +1,5 @@
+#include "found.h"
+#include "modal_box_check.h"
 #include "platform/qt/qt_message_box.h"
 
 #include <QAbstractButton>
@@ -7,9 +9,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <string>
 
 namespace quillmar {
 namespace {
@@ -30,7 +32,8 @@ class QtMessageBox : public testing::TestWithParam<box_case> {};
 QStringList accessible_names_below(QAccessibleInterface* iface) {
     QStringList names;
     for (int i = 0; i < iface->childCount(); ++i) {
-        QAccessibleInterface* child = iface->child(i);
+        QAccessibleInterface* child =
+            found(iface->child(i), "accessible child " + std::to_string(i));
         names << child->text(QAccessible::Name) << accessible_names_below(child);
     }
     return names;
@@ -85,11 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(QtMessageBoxShow, IsModalAndReturnsOnceOkIsClicked) {
     bool was_modal = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    const modal_box_check check([&] {
+        auto* box = found(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()),
+                          "a modal message box");
         was_modal = box->isModal() && box->text() == QStringLiteral("smack unlocked");
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(found(box->button(QMessageBox::Ok), "the OK button"), Qt::LeftButton);
     });
     show_qt_message_box({"smack unlocked", message_style::information, "huleni"}, nullptr);
     EXPECT_TRUE(was_modal);
@@ -101,16 +104,14 @@ class QtMessageBoxKey : public testing::TestWithParam<Qt::Key> {};
 
 TEST_P(QtMessageBoxKey, ClosesTheModalBox) {
     bool closed_by_key = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+    const modal_box_check check([&] {
+        auto* box = found(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()),
+                          "a modal message box");
         ASSERT_TRUE(QTest::qWaitForWindowActive(box));
-        QWidget* focus = QApplication::focusWidget();
+        QWidget* focus = found(QApplication::focusWidget(), "a widget with the focus");
         ASSERT_EQ(focus, box->button(QMessageBox::Ok));
         QTest::keyClick(focus, GetParam());
         closed_by_key = !box->isVisible();
-        if (!closed_by_key) // do not leave the test waiting in the box
-            box->button(QMessageBox::Ok)->click();
     });
     show_qt_message_box({"Overflow", message_style::critical, std::nullopt}, nullptr);
     EXPECT_TRUE(closed_by_key);
