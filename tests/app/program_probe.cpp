@@ -1,0 +1,51 @@
+// Loaded into the built quillmar95 with LD_PRELOAD: once the program's own main() has run
+// its event loop's first turn, prints what the program shows (its visible top-level window,
+// the plugs in its chooser, its desktop id, its window icon's sizes and its style) and ends
+// the program. A program that never reaches its event loop prints nothing.
+#include <QApplication>
+#include <QComboBox>
+#include <QIcon>
+#include <QStyle>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+void print(const QString& line) {
+    std::printf("%s\n", line.toUtf8().constData());
+}
+
+void report() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) {
+            continue;
+        }
+        print(QStringLiteral("window %1 \"%2\"").arg(window->objectName(), window->windowTitle()));
+        for (const QComboBox* chooser : window->findChildren<QComboBox*>()) {
+            print(QStringLiteral("chooser with %1 entries").arg(chooser->count()));
+        }
+        QList<QSize> sizes = window->windowIcon().availableSizes();
+        std::sort(sizes.begin(), sizes.end(),
+                  [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
+        QStringList names;
+        for (const QSize& size : sizes) {
+            names << QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        }
+        print(QStringLiteral("icon %1").arg(names.join(u' ')));
+    }
+    print(QStringLiteral("desktop id %1").arg(QGuiApplication::desktopFileName()));
+    print(QStringLiteral("style %1").arg(QApplication::style()->name()));
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
+// Runs as the application is constructed; the timer fires in the program's event loop.
+void start_probe() {
+    QTimer::singleShot(0, QCoreApplication::instance(), report);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(start_probe)
