@@ -92,11 +92,12 @@ quillmar_progress_line() {
 }
 
 # Configures when needed and builds build/, with the whole output in the log file named
-# (build/build.log unless another is named). On the screen: progress on one line, then one
-# line when the build succeeds, or the build's errors without its progress lines.
+# (build/build.log unless another is named), which it starts afresh. On the screen: progress
+# on one line, then one line when the build succeeds, or the build's errors without its
+# progress lines.
 quillmar_build() {
   local log=${1:-$QUILLMAR_ROOT/build/build.log} start status
-  mkdir -p "$QUILLMAR_ROOT/build" && touch "$log" || return 1
+  mkdir -p "$QUILLMAR_ROOT/build" && : >"$log" || return 1
   quillmar_configure "$log" || return 1
   start=$(($(wc -l <"$log") + 1))
   # In a list, so that a failed build does not end a caller that runs under set -e.
