@@ -6,8 +6,12 @@
 #include "window/qt/fonts.h"
 #include "window/qt/plug_chooser.h"
 #include "window/qt/qt_layout.h"
+#include "window/qt/result_box.h"
+#include "window/title_colour.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -60,6 +64,10 @@ main_window::main_window(message_shower show_message)
 
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromUtf8(application_title));
+    // The window has a fixed size, so it offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint);
     setFixedSize(layout::to_qt(layout::client_area));
     QPalette ground = palette();
     ground.setColor(QPalette::Window, layout::to_qt(layout::ground));
@@ -72,22 +80,19 @@ main_window::main_window(message_shower show_message)
 }
 
 void main_window::build_controls() {
-    auto* title = place(new QLabel(text_of(layout::title_text), this), layout::title_text);
+    title_ = place(new QLabel(text_of(layout::title_text), this), layout::title_text);
     // The 18-point line is taller than the label; standing on the label's bottom edge keeps
     // both the capitals and the tail of the "Q" inside it.
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    // The title takes the system's colour for window backgrounds: the text boxes' colour.
-    set_text_colour(title, palette().color(QPalette::Base));
+    title_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    colour_title();
 
     select_plug_ = place(new plug_chooser(text_of(layout::select_plug), this), layout::select_plug);
     select_plug_->setAccessibleName(QString::fromUtf8(layout::chooser_accessible_name));
 
     skera_box_ = place(new QLineEdit(this), layout::skera_box);
 
-    real_amount_box_ = place(new QLineEdit(this), layout::real_amount_box);
-    // Nothing reads the result box: it can be selected and copied, not typed into.
-    real_amount_box_->setReadOnly(true);
-    real_amount_box_->setAlignment(Qt::AlignCenter);
+    real_amount_box_ =
+        place(new result_box(layout::real_amount_box.family, this), layout::real_amount_box);
 
     calculate_btn_ =
         place(new QPushButton(text_of(layout::calculate_btn), this), layout::calculate_btn);
@@ -105,6 +110,21 @@ void main_window::build_controls() {
     setTabOrder(calculate_btn_, about_btn_);
 }
 
+void main_window::colour_title() {
+    // The system's colour for window backgrounds is the text boxes' colour; a dark theme can
+    // make it unreadable on the green.
+    const QColor window_background = QApplication::palette().color(QPalette::Base);
+    set_text_colour(title_, layout::to_qt(title_colour(layout::from_qt(window_background))));
+}
+
+void main_window::changeEvent(QEvent* event) {
+    // The desktop's theme changed while the program runs: the window's palette, which keeps
+    // its own green ground, takes the theme's other colours.
+    if (event->type() == QEvent::PaletteChange && title_ != nullptr)
+        colour_title();
+    QWidget::changeEvent(event);
+}
+
 void main_window::connect_handlers() {
     connect(select_plug_, &QComboBox::activated, this, [this] { controller_.select_plug_Click(); });
     connect(calculate_btn_, &QPushButton::clicked, this,
@@ -117,6 +137,8 @@ void main_window::connect_handlers() {
 
 void main_window::load() {
     controller_.Form_Load();
+    // As when tabbing into it: what the user types first replaces "select plug".
+    select_plug_->lineEdit()->selectAll();
 }
 
 std::string main_window::plug_text() const {
@@ -128,7 +150,7 @@ std::string main_window::amount_text() const {
 }
 
 void main_window::set_result_text(const std::string& text) {
-    real_amount_box_->setText(QString::fromUtf8(text));
+    real_amount_box_->show_result(QString::fromUtf8(text));
 }
 
 void main_window::set_calculate_caption(const std::string& caption) {

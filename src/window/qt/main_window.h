@@ -13,6 +13,7 @@ class QPushButton;
 namespace quillmar {
 
 class plug_chooser;
+class result_box;
 
 // The program's one window, "main": the title, the plug chooser, the amount box, Calculate,
 // the result box and About, at fixed places on a dark green ground. The handlers live in
@@ -36,14 +37,18 @@ private:
     void append_plug(const std::string& name) override;
     void show_message(const message_box& message) override;
 
+    void changeEvent(QEvent* event) override;
+
     void build_controls();
+    void colour_title();
     void connect_handlers();
 
     message_shower show_message_;
     main_controller controller_;
+    QLabel* title_ = nullptr;
     plug_chooser* select_plug_ = nullptr;
     QLineEdit* skera_box_ = nullptr;
-    QLineEdit* real_amount_box_ = nullptr;
+    result_box* real_amount_box_ = nullptr;
     QPushButton* calculate_btn_ = nullptr;
     QPushButton* about_btn_ = nullptr;
 };

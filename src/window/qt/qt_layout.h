@@ -23,4 +23,10 @@ inline QColor to_qt(colour c) {
     return {c.red, c.green, c.blue};
 }
 
+inline colour from_qt(const QColor& c) {
+    const QColor rgb = c.toRgb();
+    return {static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
+            static_cast<std::uint8_t>(rgb.blue())};
+}
+
 } // namespace quillmar::layout

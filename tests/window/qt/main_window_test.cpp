@@ -3,6 +3,7 @@
 #include "found.h"
 #include "qt_printers.h"
 #include "window/qt/main_window.h"
+#include "window/qt/result_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -11,6 +12,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -298,6 +300,111 @@ TEST_F(MainWindow, StartsWithTheFocusInTheChooser) {
     EXPECT_TRUE(select_plug()->hasFocus());
 }
 
+// As when tabbing into it, the chooser starts with its text selected: typing replaces it.
+TEST_F(MainWindow, TypingAtStartReplacesTheChoosersText) {
+    QTest::keyClicks(focus(), "kasprel");
+    EXPECT_EQ(select_plug()->currentText(), "kasprel");
+}
+
+TEST_F(MainWindow, OffersMinimizeAndCloseButNoMaximize) {
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+// Under a dark theme the colour for window backgrounds is dark, and so unreadable on the green.
+TEST_F(MainWindow, DrawsTheTitleWhiteWhereTheThemesColourWouldNotRead) {
+    struct restore_palette {
+        QPalette palette = QApplication::palette();
+        ~restore_palette() { QApplication::setPalette(palette); }
+    } const restore;
+    const auto title_colour_under = [&restore](QWidget* in, const QColor& window_background) {
+        QPalette theme = restore.palette;
+        theme.setColor(QPalette::Base, window_background);
+        QApplication::setPalette(theme);
+        QApplication::processEvents(); // as the event loop delivers a change of theme
+        return found(in->findChild<QLabel*>("Quillmar_text"), "the title")
+            ->palette()
+            .color(QPalette::WindowText);
+    };
+    const QColor tint(255, 255, 224);
+    const QColor dark(0x2d, 0x2d, 0x2d);
+    // The theme changes while the window is open...
+    EXPECT_EQ(title_colour_under(window.get(), tint), tint);
+    EXPECT_EQ(title_colour_under(window.get(), dark), QColor(Qt::white));
+    EXPECT_EQ(title_colour_under(window.get(), tint), tint);
+    // ...or was dark from the start.
+    main_window opened_under_dark;
+    EXPECT_EQ(title_colour_under(&opened_under_dark, dark), QColor(Qt::white));
+}
+
+QAccessibleInterface* accessible(QObject* object) {
+    return found(QAccessible::queryAccessibleInterface(object),
+                 "an accessible interface for " + object->objectName().toStdString());
+}
+
+// What a box draws, found in its picture: the columns its text's ink covers, in pixels of the
+// picture, inside the box's frame.
+struct ink_columns {
+    int first = -1;
+    int last = -1;
+};
+
+ink_columns ink_of(QWidget* box) {
+    const QImage picture = box->grab().toImage();
+    // The frame's few pixels at each edge are not text.
+    const int frame = static_cast<int>(3 * picture.devicePixelRatio());
+    ink_columns ink;
+    for (int x = frame; x < picture.width() - frame; ++x)
+        for (int y = frame; y < picture.height() - frame; ++y)
+            if (picture.pixelColor(x, y).lightness() < 192) {
+                ink.first = ink.first < 0 ? x : ink.first;
+                ink.last = x;
+            }
+    return ink;
+}
+
+// Every result from 5 to 40 characters is drawn whole inside the box, centred, or as its
+// beginning followed by "…"; the box's text, tooltip and accessible value stay the whole.
+TEST_F(MainWindow, ShowsEveryResultWholeOrAsItsBeginningWithAnEllipsis) {
+    const auto* box = control<quillmar::result_box>("real_amount_box");
+    type_plug("kasprel");
+    for (int zeros = 0; zeros <= 35; ++zeros) {
+        type_amount("1e" + QString::number(zeros));
+        press(calculate_btn());
+        // 1.30g, 13.00g, 130.00g...: each power of ten adds a character.
+        const QString whole = zeros == 0 ? "1.30g" : "13" + QString(zeros - 1, '0') + ".00g";
+        ASSERT_EQ(box->text(), whole);
+        EXPECT_EQ(box->toolTip(), whole);
+        EXPECT_EQ(accessible(result_box())->text(QAccessible::Value), whole);
+
+        const QString shown = box->shown_text();
+        const std::string at = whole.toStdString() + " drawn as " + shown.toStdString();
+        if (whole.size() <= 12) {
+            EXPECT_EQ(shown, whole) << at;
+        }
+        if (shown != whole) {
+            EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << at;
+            EXPECT_TRUE(whole.startsWith(shown.chopped(1))) << at;
+        }
+        EXPECT_GE(box->font().pointSizeF(), 7.0) << at;
+        EXPECT_LE(box->font().pointSizeF(), 12.0) << at;
+
+        // The ink spans what the font makes of the shown text and stands in the middle of
+        // the box.
+        const ink_columns ink = ink_of(result_box());
+        const double ratio = result_box()->devicePixelRatioF();
+        const int advance = QFontMetrics(box->font()).horizontalAdvance(shown);
+        ASSERT_GE(ink.first, 0) << at;
+        // Less than the narrowest character's width short of the advance: nothing cut off.
+        EXPECT_NEAR((ink.last - ink.first + 1) / ratio, advance - 2, 2.0) << at;
+        const double left_gap = ink.first / ratio;
+        const double right_gap = box->width() - (ink.last + 1) / ratio;
+        EXPECT_NEAR(left_gap, right_gap, 3.0) << at;
+    }
+}
+
 TEST_F(MainWindow, TabVisitsChooserAmountResultCalculateAboutInTurn) {
     const std::vector<QWidget*> order{select_plug(),   amount_box(), result_box(),
                                       calculate_btn(), about_btn(),  select_plug()};
@@ -561,11 +668,6 @@ TEST_F(MainWindow, AppendingSmackDoesNotCountAsPickingAPlug) {
                                         "Made by Orvane Enterprise", "Made by Orvane Enterprise",
                                         "smack unlocked"}));
     EXPECT_EQ(select_plug()->currentText(), "vietnamci");
-}
-
-QAccessibleInterface* accessible(QObject* object) {
-    return found(QAccessible::queryAccessibleInterface(object),
-                 "an accessible interface for " + object->objectName().toStdString());
 }
 
 QAccessibleActionInterface* actions(QAccessibleInterface* iface) {
