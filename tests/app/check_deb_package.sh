@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks its name, version, maintainer and
 # dependencies, and, unpacked, the same files and validity as an install.
-#   check_deb_package.sh <build folder> <desktop id>
+#   check_deb_package.sh <build folder> <desktop id> <version>
 set -euo pipefail
 build=$1
 id=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-deb="$work/quillmar95_1.00_$(dpkg --print-architecture).deb"
-[ -f "$deb" ] || { echo "no package named quillmar95_1.00_<arch>.deb"; ls "$work"; exit 1; }
+deb="$work/quillmar95_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || { echo "no package named quillmar95_${version}_<arch>.deb"; ls "$work"; exit 1; }
 
 failed=0
 check() { # <field> <pattern>
@@ -22,8 +23,11 @@ check() { # <field> <pattern>
   fi
 }
 check Package '^quillmar95$'
-check Version '^1\.00$'
-check Maintainer '^Orvane Enterprise'
+check Version "^${version//./\\.}\$"
+# A name and an address.
+check Maintainer '^[^<]+ <[^@ ]+@[^> ]+>$'
+# Without Qt's Wayland plugin the window goes through XWayland on a Wayland desktop.
+check Recommends '(^|, )qt6-wayland( |,|$)'
 # dpkg-shlibdeps found the Qt and C++ runtime libraries the program links.
 for library in libqt6widgets6 libqt6gui6 libqt6core6 'libstdc\+\+6' fonts-liberation2; do
   check Depends "(^|, )$library( |,|$)"

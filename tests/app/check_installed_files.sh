@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks an installed tree (a staged install or an unpacked package) rooted at <folder>:
-# exactly the program, its desktop entry, its AppStream metainfo and its icon stand in their
-# standard places under usr/, and the desktop's own validators accept the entry and metainfo.
+# exactly the program, its manual page, its desktop entry, its AppStream metainfo, its icon,
+# and the copyright and changelog Debian asks for stand in their standard places under usr/,
+# and the desktop's own validators accept the entry and metainfo.
 #   check_installed_files.sh <folder> <desktop id>
 set -euo pipefail
 root=$1
@@ -9,6 +10,9 @@ id=$2
 
 expected=$(printf '%s\n' \
   usr/bin/quillmar95 \
+  usr/share/man/man1/quillmar95.1.gz \
+  usr/share/doc/quillmar95/copyright \
+  usr/share/doc/quillmar95/changelog.gz \
   "usr/share/applications/$id.desktop" \
   "usr/share/icons/hicolor/scalable/apps/$id.svg" \
   "usr/share/metainfo/$id.metainfo.xml" | sort)
