@@ -1,13 +1,16 @@
-// Loaded into the built quillmar95 with LD_PRELOAD: once the program's own main() has run
-// its event loop's first turn, prints what the program shows (its visible top-level window,
-// the plugs in its chooser, its desktop id, its window icon's sizes and its style) and ends
-// the program. A program that never reaches its event loop prints nothing.
+// Loaded into the built quillmar95 with LD_PRELOAD: once the program's own main() runs its
+// event loop and its window is on the screen (exposed), prints what the program shows (its
+// visible top-level window, the plugs in its chooser, its desktop id, its window icon's
+// sizes and its style) and ends the program. A program that never reaches its event loop
+// prints nothing.
 #include <QApplication>
 #include <QComboBox>
 #include <QIcon>
 #include <QStyle>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
@@ -17,9 +20,23 @@ void print(const QString& line) {
     std::printf("%s\n", line.toUtf8().constData());
 }
 
+bool on_screen(const QWidget* window) {
+    return window->isVisible() && window->windowHandle() != nullptr &&
+           window->windowHandle()->isExposed();
+}
+
 void report() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible()) {
+    // Platforms may run events while a window is shown (Wayland waits for the compositor's
+    // first configure there): until main() has entered its own loop and the window is on the
+    // screen, look again at the next turn.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool shown = std::any_of(windows.begin(), windows.end(), on_screen);
+    if (QThread::currentThread()->loopLevel() == 0 || !shown) {
+        QTimer::singleShot(10, QCoreApplication::instance(), report);
+        return;
+    }
+    for (QWidget* window : windows) {
+        if (!on_screen(window)) {
             continue;
         }
         print(QStringLiteral("window %1 \"%2\"").arg(window->objectName(), window->windowTitle()));
