@@ -3,6 +3,7 @@
 #include "platform/win32/user_locale.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
+#include "window/title_colour.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/dpi.h"
 
@@ -51,6 +52,10 @@ std::wstring window_text(HWND control) {
 
 COLORREF to_colorref(layout::colour c) {
     return RGB(c.red, c.green, c.blue);
+}
+
+layout::colour from_colorref(COLORREF c) {
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
 RECT scaled(const layout::twips_rect& r, UINT dpi) {
@@ -146,6 +151,7 @@ void main_window::create_controls() {
     // The chooser has no label; its name comes from the purpose, not the text it shows.
     // Without the service that keeps such names the chooser is announced by its text.
     (void)name_for_assistive_tools(control(layout::select_plug), layout::chooser_accessible_name);
+    result_box_.attach(control(layout::real_amount_box), window_);
 }
 
 void main_window::fit_client_area(UINT dpi, const RECT* suggested) {
@@ -187,6 +193,7 @@ void main_window::apply_dpi(UINT dpi) {
         if (where.kind == layout::control_kind::chooser)
             fit_chooser_height(controls_[i], place.bottom - place.top);
     }
+    result_box_.fit(dpi);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -262,6 +269,10 @@ LRESULT main_window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
         // or to the chooser.
         SetFocus(last_focus_ != nullptr ? last_focus_ : control(layout::select_plug));
         return 0;
+    case WM_SYSCOLORCHANGE:
+        // The title's colour follows the system's colours.
+        InvalidateRect(window_, nullptr, TRUE);
+        return 0;
     case WM_DPICHANGED: {
         const UINT dpi = HIWORD(wparam);
         fit_client_area(dpi, reinterpret_cast<const RECT*>(lparam));
@@ -333,8 +344,9 @@ LRESULT main_window::on_label_colour(HDC dc, HWND control) {
 void main_window::draw_title(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, ground_);
     SetBkMode(item.hDC, TRANSPARENT);
-    // The system's colour for window backgrounds, as the text boxes show it.
-    SetTextColor(item.hDC, GetSysColor(COLOR_WINDOW));
+    // The system's colour for window backgrounds, as the text boxes show it, unless a dark or
+    // high-contrast scheme makes it unreadable on the green.
+    SetTextColor(item.hDC, to_colorref(title_colour(from_colorref(GetSysColor(COLOR_WINDOW)))));
     const HGDIOBJ before = SelectObject(item.hDC, fonts_[tab_index(layout::title_text)].get());
     RECT place = item.rcItem;
     // The 18-point line is taller than the label; standing on its bottom edge keeps both the
@@ -354,7 +366,7 @@ std::string main_window::amount_text() const {
 }
 
 void main_window::set_result_text(const std::string& text) {
-    SetWindowTextW(control(layout::real_amount_box), to_utf16(text).c_str());
+    result_box_.show(text);
 }
 
 void main_window::set_calculate_caption(const std::string& caption) {

@@ -2,6 +2,7 @@
 
 #include "window/main_controller.h"
 #include "window/main_view.h"
+#include "window/win32/result_box.h"
 #include "window/win32/win32_fonts.h"
 
 #include <windows.h>
@@ -96,6 +97,7 @@ private:
     HWND last_focus_ = nullptr;
     // Whether the chooser's list is open.
     bool list_open_ = false;
+    result_box result_box_;
 };
 
 } // namespace quillmar

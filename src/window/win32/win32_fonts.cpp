@@ -42,8 +42,12 @@ std::wstring scalable_family(std::string_view family) {
 } // namespace
 
 unique_font make_font(const layout::control_layout& control, UINT dpi) {
+    return make_font(control, control.point_size, dpi);
+}
+
+unique_font make_font(const layout::control_layout& control, double point_size, UINT dpi) {
     // A negative height asks for the character height, which is what a point size measures.
-    const int height = -static_cast<int>(std::lround(control.point_size * dpi / 72.0));
+    const int height = -static_cast<int>(std::lround(point_size * dpi / 72.0));
     return unique_font(CreateFontW(height, 0, 0, 0, layout::font_weight, FALSE, FALSE, FALSE,
                                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,

@@ -19,4 +19,7 @@ using unique_font = std::unique_ptr<std::remove_pointer_t<HFONT>, font_deleter>;
 // its nearest font for a missing family.
 unique_font make_font(const layout::control_layout& control, UINT dpi);
 
+// The same at another point size, for a control whose text shrinks to fit.
+unique_font make_font(const layout::control_layout& control, double point_size, UINT dpi);
+
 } // namespace quillmar

@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <commctrl.h>
+#include <cwchar>
 #include <gtest/gtest.h>
 #include <memory>
 #include <oleacc.h>
@@ -320,6 +322,31 @@ TEST_F(Win32Window, PaintsADarkGreenGroundWhiteBoxLabelsAndATitleInTheWindowColo
         shows_colour(window->handle(), control(layout::title_text), GetSysColor(COLOR_WINDOW)));
 }
 
+// Under a dark or high-contrast scheme the colour for window backgrounds is dark, and so
+// unreadable on the green: the title is drawn white there.
+TEST_F(Win32Window, DrawsTheTitleWhiteWhereTheSystemsColourWouldNotRead) {
+    struct restore_colour {
+        COLORREF window_colour = GetSysColor(COLOR_WINDOW);
+        ~restore_colour() {
+            const INT element = COLOR_WINDOW;
+            SetSysColors(1, &element, &window_colour);
+        }
+    } const restore;
+    const auto title_shows = [this](COLORREF window_colour, COLORREF expected) {
+        const INT element = COLOR_WINDOW;
+        SetSysColors(1, &element, &window_colour);
+        pump();
+        RedrawWindow(window->handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return shows_colour(window->handle(), control(layout::title_text), expected);
+    };
+    const COLORREF tint = RGB(255, 255, 224);
+    const COLORREF dark = RGB(0x2d, 0x2d, 0x2d);
+    EXPECT_TRUE(title_shows(tint, tint));
+    EXPECT_TRUE(title_shows(dark, RGB(255, 255, 255)));
+    EXPECT_FALSE(shows_colour(window->handle(), control(layout::title_text), dark));
+}
+
 TEST_F(Win32Window, StartsWithTheFocusInTheChooserAndItsTextSelected) {
     EXPECT_EQ(focused(), chooser());
     DWORD start = 0;
@@ -483,6 +510,102 @@ TEST_F(Win32Window, OverflowIsReportedAndLeavesEveryControlAsItWas) {
     EXPECT_EQ(result(), kept);
     EXPECT_EQ(caption(), "Calculate");
     EXPECT_EQ(text_of(chooser()), "kasprel");
+}
+
+// What an EDIT control draws: its own text, which EM_GETLINE reads past any WM_GETTEXT.
+std::wstring drawn_text(HWND edit) {
+    std::wstring line(128, L'\0');
+    *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size());
+    line.resize(static_cast<std::size_t>(
+        SendMessageW(edit, EM_GETLINE, 0, reinterpret_cast<LPARAM>(line.data()))));
+    return line;
+}
+
+std::wstring clipboard_text() {
+    std::wstring text;
+    if (OpenClipboard(nullptr) == FALSE)
+        return L"(the clipboard did not open)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+struct tooltip_search {
+    HWND window;
+    HWND tooltip = nullptr;
+};
+
+BOOL CALLBACK note_tooltip(HWND each, LPARAM state) {
+    auto* search = reinterpret_cast<tooltip_search*>(state);
+    wchar_t kind[32] = {};
+    GetClassNameW(each, kind, 32);
+    if (std::wstring(kind) == TOOLTIPS_CLASSW && GetWindow(each, GW_OWNER) == search->window)
+        search->tooltip = each;
+    return search->tooltip == nullptr ? TRUE : FALSE;
+}
+
+// The tooltip the window shows over a control.
+std::wstring tooltip_text(HWND window, HWND control) {
+    tooltip_search found{window};
+    EnumThreadWindows(GetCurrentThreadId(), &note_tooltip, reinterpret_cast<LPARAM>(&found));
+    if (found.tooltip == nullptr)
+        return L"(no tooltip)";
+    std::wstring text(128, L'\0');
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text.data();
+    SendMessageW(found.tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    text.resize(std::wcslen(text.c_str()));
+    return text;
+}
+
+// Every result from 5 to 40 characters is drawn whole inside the box or as its beginning
+// followed by "…"; its text, its tooltip and what is copied from it stay the whole result.
+TEST_F(Win32Window, ShowsEveryResultWholeOrAsItsBeginningWithAnEllipsis) {
+    HWND box = control(layout::real_amount_box);
+    for (int zeros = 0; zeros <= 35; ++zeros) {
+        calculate("kasprel", "1e" + std::to_string(zeros));
+        // 1.30g, 13.00g, 130.00g...: each power of ten adds a character.
+        const std::wstring whole =
+            zeros == 0 ? L"1.30g" : L"13" + std::wstring(zeros - 1, L'0') + L".00g";
+        ASSERT_EQ(to_utf16(result()), whole);
+        EXPECT_EQ(tooltip_text(window->handle(), box), whole);
+        SendMessageW(box, EM_SETSEL, 0, -1);
+        SendMessageW(box, WM_COPY, 0, 0);
+        EXPECT_EQ(clipboard_text(), whole);
+
+        const std::wstring shown = drawn_text(box);
+        const std::string at = to_utf8(whole) + " drawn as " + to_utf8(shown);
+        if (whole.size() <= 12) {
+            EXPECT_EQ(shown, whole) << at;
+        }
+        if (shown != whole) {
+            ASSERT_FALSE(shown.empty()) << at;
+            EXPECT_EQ(shown.back(), L'\x2026') << at;
+            EXPECT_EQ(whole.rfind(shown.substr(0, shown.size() - 1), 0), 0U) << at;
+        }
+        const LOGFONTW font = font_of(box);
+        const double points = -font.lfHeight * 72.0 / 96;
+        EXPECT_GE(points, 6.5) << at;
+        EXPECT_LE(points, 12.5) << at;
+
+        // The text's width in the box's font leaves the caret's pixel inside its text area.
+        RECT area{};
+        SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+        HDC dc = GetDC(box);
+        const HGDIOBJ before =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
+        SelectObject(dc, before);
+        ReleaseDC(box, dc);
+        EXPECT_LT(extent.cx, area.right - area.left) << at;
+    }
 }
 
 // The name an assistive tool reads for a control, or what went wrong reading it.
