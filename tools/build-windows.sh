@@ -28,6 +28,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   if [ "$(id -u)" -ne 0 ]; then sudo dpkg --add-architecture i386; else dpkg --add-architecture i386; fi
 fi
 quillmar_install_packages tools/windows-packages.txt
+quillmar_generate_locales
 
 # The prefix takes seconds to make: it is made while the programs compile. What this run
 # starts, it stops at the end; a server or display that was there already stays.

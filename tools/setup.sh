@@ -28,6 +28,17 @@ quillmar_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
+# Generates the locales the tests run the window under, German for the decimal comma, when
+# the system lacks them; the package locales brings the definitions.
+quillmar_generate_locales() {
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+    echo "Generating the locale de_DE.UTF-8"
+    $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+  fi
+}
+
 # Written after each configure that quillmar_configure runs. The cache itself is no measure:
 # CMake leaves CMakeCache.txt untouched when a configure changes nothing in it.
 quillmar_configured_stamp() {
