@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs the built program on an X server without a screen (Xvfb) and reads what its window
+# tells window managers: its icon (_NET_WM_ICON) at every built-in size, for those that read
+# no desktop entry, and its class (WM_CLASS), which desktop entries match by their
+# StartupWMClass.
+#   check_x11_window.sh <quillmar95> <name> <icon sizes;...>
+set -euo pipefail
+program=$1
+name=$2
+sizes=$3
+work=$(mktemp -d)
+pids=()
+# shellcheck disable=SC2317  # run by the trap
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it listens.
+exec {displayfd}>"$work/display"
+Xvfb -displayfd "$displayfd" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "${pids[0]}" 2>/dev/null || { echo "Xvfb ended:"; cat "$work/xvfb.log"; exit 1; }
+  sleep 0.1
+done
+DISPLAY=:$(head -1 "$work/display")
+export DISPLAY
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/program.log" 2>&1 &
+pids+=($!)
+
+# The window, by its title and a class (Qt's 1x1 group leader has the title alone), once
+# mapped; the program ending first fails at once.
+window=
+for _ in $(seq 100); do
+  window=$(xwininfo -root -tree |
+    awk -v title="\"$name\": (\"" 'index($0, title) { print $1; exit }')
+  [ -n "$window" ] && break
+  kill -0 "${pids[1]}" 2>/dev/null || { echo "the program ended:"; cat "$work/program.log"; exit 1; }
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "no window named $name within 10 s"; exit 1; }
+
+failed=0
+icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' || true)
+for size in ${sizes//;/ }; do
+  if ! grep -qxF "Icon ($size x $size)" <<<"$icons"; then
+    echo "_NET_WM_ICON has no $size x $size image; it has: ${icons:-nothing}"
+    failed=1
+  fi
+done
+class=$(xprop -id "$window" WM_CLASS)
+if ! grep -qF ", \"$name\"" <<<"$class"; then
+  echo "the window's class is not $name: $class"
+  failed=1
+fi
+exit $failed
