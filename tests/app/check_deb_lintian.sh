@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 cpack --config "$1/CPackConfig.cmake" -B "$work" >/dev/null
 status=0
 # lintian warns that it runs as root, which the test machine is.
-lintian --fail-on error,warning --info --show-overrides "$work"/*.deb 2>&1 |
+lintian --fail-on error,warning --display-info --show-overrides "$work"/*.deb 2>&1 |
   grep -v '^running with root privileges' || status=${PIPESTATUS[0]}
 if [ "$status" -ne 0 ]; then
   echo "lintian found errors or warnings (status $status)"
