@@ -1,6 +1,7 @@
 // The real MessageBoxW, once for each kind of message: the test finds the box the window
 // shows, reads its title, text, icon and button, and dismisses it. A watcher thread closes any
-// box it finds whatever it read, so a failed check never leaves a modal box open.
+// box it finds whatever it read, with the box's own first button, so a failed check never
+// leaves a modal box open; when it finds none, it ends the modal loop the test may wait in.
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
 
@@ -45,7 +46,9 @@ struct seen_box {
     std::vector<std::wstring> buttons;
 };
 
-// Waits for the dialog box of thread, reads it and presses its OK button.
+// Waits for the dialog box of thread, reads it and presses its first button, which ends a box
+// of any buttons. A box that has not come within the wait must not keep the test waiting when
+// it comes later: a quit message ends any modal loop of the thread, which then fails its check.
 seen_box read_and_dismiss(DWORD thread, HWND owner) {
     seen_box seen;
     HWND box = nullptr;
@@ -55,14 +58,19 @@ seen_box read_and_dismiss(DWORD thread, HWND owner) {
         if (box == nullptr)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    if (box == nullptr)
+    if (box == nullptr) {
+        PostThreadMessageW(thread, WM_QUIT, 0, 0);
         return seen;
+    }
     seen.found = true;
     seen.modal_to_owner = owner == nullptr || IsWindowEnabled(owner) == FALSE;
     seen.title = text_of(box);
+    int first_button = IDOK;
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (class_of(child) == L"Button" && seen.buttons.empty())
+            first_button = GetDlgCtrlID(child);
         if (class_of(child) == L"Button")
             seen.buttons.push_back(text_of(child));
         else if (class_of(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON)
@@ -70,7 +78,7 @@ seen_box read_and_dismiss(DWORD thread, HWND owner) {
         else if (class_of(child) == L"Static" && !text_of(child).empty())
             seen.prompt = text_of(child);
     }
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(first_button, BN_CLICKED), 0);
     return seen;
 }
 
