@@ -9,7 +9,8 @@ set -euo pipefail
 program=$1
 probe=$2
 version_line="$3 $4"
-# A sanitized build's runtime must otherwise come first among the loaded libraries.
+# A sanitized build's runtime must otherwise come first among the loaded libraries. The
+# probe is loaded into the program alone (env after timeout), not into the tools.
 asan_options=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -23,8 +24,8 @@ while IFS='|' read -r display arguments status stream lines pattern; do
   pattern=${pattern//@VERSION@/${version_line//./\\.}}
   actual=0
   # shellcheck disable=SC2086  # one word per argument
-  env "${environment[@]}" LD_PRELOAD="$probe" ASAN_OPTIONS="$asan_options" \
-    timeout 30 "$program" $arguments >"$work/out" 2>"$work/err" ||
+  timeout 30 env "${environment[@]}" LD_PRELOAD="$probe" ASAN_OPTIONS="$asan_options" \
+    "$program" $arguments >"$work/out" 2>"$work/err" ||
     actual=$?
   # Qt's note on the runtime folder it made is not the program's.
   for name in out err; do

@@ -12,16 +12,16 @@ name=$3
 id=$4
 icon=$(tr ';' '\n' <<<"$5" | sed 's/.*/&x&/' | paste -sd ' ')
 
-# A sanitized build's runtime must otherwise come first among the loaded libraries.
+# A sanitized build's runtime must otherwise come first among the loaded libraries. The
+# probe is loaded into the program alone (env after timeout), not into the tools.
 asan_options=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 
 failed=0
 # <environment (env arguments)> | <program arguments> | <style the probe must report, or "">
 while IFS='|' read -r environment arguments style; do
   # shellcheck disable=SC2086  # one word per variable or option
-  report=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $environment \
-    LD_PRELOAD="$probe" ASAN_OPTIONS="$asan_options" \
-    timeout 30 "$program" $arguments 2>&1) || {
+  report=$(timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $environment \
+    LD_PRELOAD="$probe" ASAN_OPTIONS="$asan_options" "$program" $arguments 2>&1) || {
     echo "[$environment|$arguments] the program ended with status $?"
     failed=1
   }

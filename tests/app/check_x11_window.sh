@@ -28,7 +28,10 @@ for _ in $(seq 100); do
 done
 DISPLAY=:$(head -1 "$work/display")
 export DISPLAY
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/program.log" 2>&1 &
+# In a sanitized build, the X keyboard library's strndup of an unterminated buffer trips the
+# strict string checks; that is not the program's.
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
+  env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/program.log" 2>&1 &
 pids+=($!)
 
 # The window, by its title and a class (Qt's 1x1 group leader has the title alone), once
