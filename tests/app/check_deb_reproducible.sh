@@ -14,11 +14,15 @@ trap 'rm -rf "$work"' EXIT
 unset SOURCE_DATE_EPOCH # as a user builds it
 
 # One copy, so that edits made meanwhile in the source folder reach neither build; with its
-# git folder, which gives the package its time.
+# git folder, which gives the package its time. Outside git, all but the build folders.
 mkdir "$work/source"
-(cd "$source" && { git ls-files -co --exclude-standard && find .git -type f; } |
-  while read -r file; do [ ! -e "$file" ] || echo "$file"; done |
-  tar -cf - -T -) | tar -xf - -C "$work/source"
+if git -C "$source" rev-parse --git-dir >/dev/null 2>&1; then
+  (cd "$source" && { git ls-files -co --exclude-standard && find .git -type f; } |
+    while read -r file; do [ ! -e "$file" ] || echo "$file"; done |
+    tar -cf - -T -) | tar -xf - -C "$work/source"
+else
+  tar -cf - -C "$source" --exclude='./build*' . | tar -xf - -C "$work/source"
+fi
 
 packages=()
 for tree in one another-folder-with-a-longer-name; do
