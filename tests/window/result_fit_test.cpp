@@ -1,5 +1,6 @@
 #include "window/result_fit.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -9,9 +10,9 @@ namespace {
 
 // A font whose every character is half its point size wide, "…" included.
 double half_points_each(std::string_view text, double points) {
-    std::size_t characters = 0;
-    for (const char byte : text)
-        characters += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+    const auto characters = std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; // not a continuation byte
+    });
     return static_cast<double>(characters) * points / 2;
 }
 
