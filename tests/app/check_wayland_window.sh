@@ -3,8 +3,8 @@
 # back end, drawing with pixman), through Qt's Wayland plugin, with the probe
 # (program_probe.cpp) loaded into it. Checks, in the Wayland requests the program sent
 # (WAYLAND_DEBUG), that its window took the title and the desktop id as its app id and
-# that it was configured, given a picture and shown on the compositor's output (the window
-# mapped), and, from the probe, that the window was on the screen with its five plugs.
+# that it was configured and then given a picture (the window mapped), and, from the probe,
+# that the window was exposed with its five plugs.
 # Exits 77 (skipped) only when weston cannot start at all.
 #   check_wayland_window.sh <quillmar95> <probe library> <title> <desktop id>
 set -euo pipefail
@@ -59,10 +59,15 @@ expect() { # <file> <text a line holds> <what it shows>
 expect wayland "-> xdg_toplevel@" "a top-level window"
 expect wayland ".set_title(\"$title\")" "the title $title"
 expect wayland ".set_app_id(\"$id\")" "the app id $id"
-expect wayland ".ack_configure(" "the window configured"
-expect wayland ".attach(wl_buffer@" "a picture given to the window"
-# The compositor's event that the window entered its output: it is on the screen.
-expect wayland ".enter(wl_output@" "the window shown on weston's output"
+# Mapped, as xdg-shell has it: the compositor's configure acknowledged, then a picture
+# attached to the surface and committed.
+if ! awk '/-> xdg_surface@[0-9]+\.ack_configure\(/ { configured = 1 }
+          configured && /-> wl_surface@[0-9]+\.attach\(wl_buffer@/ { attached = 1 }
+          attached && /-> wl_surface@[0-9]+\.commit\(\)/ { mapped = 1; exit }
+          END { exit !mapped }' "$work/wayland"; then
+  echo "not seen: a picture committed to the window after it was configured (mapped)"
+  failed=1
+fi
 expect probe "window main \"$title\"" "the window on the screen"
 expect probe "chooser with 5 entries" "the chooser with its five plugs"
 if [ "$status" -ne 0 ] || [ "$failed" -ne 0 ]; then

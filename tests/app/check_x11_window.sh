@@ -13,26 +13,42 @@ pids=()
 # shellcheck disable=SC2317  # run by the trap
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # An X server still ending would remove the socket of the next test's server.
+  wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it listens.
-exec {displayfd}>"$work/display"
-Xvfb -displayfd "$displayfd" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  kill -0 "${pids[0]}" 2>/dev/null || { echo "Xvfb ended:"; cat "$work/xvfb.log"; exit 1; }
-  sleep 0.1
+# An X server on a display of its own: tried from a number drawn from this shell's process
+# id, so that runs side by side do not take, and at their end remove, each other's display;
+# a number in use ends that server at once, and the next is tried.
+DISPLAY=
+for attempt in $(seq 20); do
+  number=$((200 + ($$ + attempt) % 600))
+  [ ! -e "/tmp/.X$number-lock" ] || continue
+  Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do
+    if xwininfo -display ":$number" -root >/dev/null 2>&1; then
+      DISPLAY=:$number
+      break 2
+    fi
+    kill -0 "${pids[-1]}" 2>/dev/null || continue 2
+    sleep 0.1
+  done
+  echo "Xvfb on :$number did not answer within 10 s:"
+  cat "$work/xvfb.log"
+  exit 1
 done
-DISPLAY=:$(head -1 "$work/display")
+[ -n "$DISPLAY" ] || { echo "no free X display"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY
+
 # In a sanitized build, the X keyboard library's strndup of an unterminated buffer trips the
 # strict string checks; that is not the program's.
 ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
   env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/program.log" 2>&1 &
-pids+=($!)
+program_pid=$!
+pids+=("$program_pid")
 
 # The window, by its title and a class (Qt's 1x1 group leader has the title alone), once
 # mapped; the program ending first fails at once.
@@ -41,7 +57,13 @@ for _ in $(seq 100); do
   window=$(xwininfo -root -tree |
     awk -v title="\"$name\": (\"" 'index($0, title) { print $1; exit }')
   [ -n "$window" ] && break
-  kill -0 "${pids[1]}" 2>/dev/null || { echo "the program ended:"; cat "$work/program.log"; exit 1; }
+  if ! kill -0 "$program_pid" 2>/dev/null; then
+    echo "the program ended:"
+    cat "$work/program.log"
+    echo "the X server (display $DISPLAY) wrote:"
+    cat "$work/xvfb.log"
+    exit 1
+  fi
   sleep 0.1
 done
 [ -n "$window" ] || { echo "no window named $name within 10 s"; exit 1; }
