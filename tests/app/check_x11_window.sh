@@ -2,12 +2,14 @@
 # Runs the built program on an X server without a screen (Xvfb) and reads what its window
 # tells window managers: its icon (_NET_WM_ICON) at every built-in size, for those that read
 # no desktop entry, and its class (WM_CLASS), which desktop entries match by their
-# StartupWMClass.
-#   check_x11_window.sh <quillmar95> <name> <icon sizes;...>
+# StartupWMClass. The probe (program_probe.cpp), kept from ending the program, tells when
+# its start-up is over and all it asked of the X server has reached it.
+#   check_x11_window.sh <quillmar95> <probe library> <name> <icon sizes;...>
 set -euo pipefail
 program=$1
-name=$2
-sizes=$3
+probe=$2
+name=$3
+sizes=$4
 work=$(mktemp -d)
 pids=()
 # shellcheck disable=SC2317  # run by the trap
@@ -43,30 +45,29 @@ done
 [ -n "$DISPLAY" ] || { echo "no free X display"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY
 
-# In a sanitized build, the X keyboard library's strndup of an unterminated buffer trips the
-# strict string checks; that is not the program's.
-ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
-  env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/program.log" 2>&1 &
+# In a sanitized build: the probe must not have the sanitizers' runtime come first, and the
+# X keyboard library's strndup of an unterminated buffer trips the strict string checks;
+# neither is the program's.
+asan_options=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:strict_string_checks=0
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LD_PRELOAD="$probe" QUILLMAR_PROBE_KEEP_RUNNING=1 \
+  ASAN_OPTIONS="$asan_options" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
 
-# The window, by its title and a class (Qt's 1x1 group leader has the title alone), once
-# mapped; the program ending first fails at once.
-window=
-for _ in $(seq 100); do
-  window=$(xwininfo -root -tree |
-    awk -v title="\"$name\": (\"" 'index($0, title) { print $1; exit }')
-  [ -n "$window" ] && break
+# The probe's report ends with the style; the program ending first fails at once.
+for _ in $(seq 300); do
+  grep -q '^style ' "$work/program.log" && break
   if ! kill -0 "$program_pid" 2>/dev/null; then
     echo "the program ended:"
     cat "$work/program.log"
-    echo "the X server (display $DISPLAY) wrote:"
-    cat "$work/xvfb.log"
     exit 1
   fi
   sleep 0.1
 done
-[ -n "$window" ] || { echo "no window named $name within 10 s"; exit 1; }
+grep -q '^style ' "$work/program.log" || { echo "no report from the program in 30 s"; exit 1; }
+# The window, by its title and a class (Qt's 1x1 group leader has the title alone).
+window=$(xwininfo -root -tree | awk -v title="\"$name\": (\"" 'index($0, title) { print $1; exit }')
+[ -n "$window" ] || { echo "no window named $name with a class"; xwininfo -root -tree; exit 1; }
 
 failed=0
 icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' || true)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QTimer>
 
 namespace {
 
@@ -35,10 +36,13 @@ int main(int argc, char* argv[]) {
     // Desktops that read desktop entries (Wayland's app id, and X11 desktops through the
     // window's class) show the installed entry's name and icon.
     QApplication::setDesktopFileName(QString::fromUtf8(quillmar::identity::desktop_id));
-    QApplication::setWindowIcon(built_in_icon());
 
     quillmar::main_window window;
     window.load();
     window.show();
+    // The icon follows at the event loop's first turn, once the window is on its way to the
+    // screen: reading its images would otherwise delay the window by a few per cent, and
+    // window managers show an icon set after the window as well.
+    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(built_in_icon()); });
     return QApplication::exec();
 }
