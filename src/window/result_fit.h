@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/window_layout.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -17,7 +19,7 @@ struct result_fit {
 // The width in pixels a text takes in the result box's font at a point size.
 using text_width = std::function<double(std::string_view text, double point_size)>;
 
-inline constexpr double largest_result_points = 12.0;
+inline constexpr double largest_result_points = layout::real_amount_box.point_size;
 inline constexpr double smallest_result_points = 7.0;
 inline constexpr std::string_view ellipsis = "\xE2\x80\xA6"; // "…"
 

@@ -21,8 +21,9 @@ result_box::result_box(std::string_view family, QWidget* parent)
     : QLineEdit(parent), family_(family) {
     // Nothing reads the result box: it can be selected and copied, not typed into.
     setReadOnly(true);
+    // The box draws its text centred itself; QLineEdit lays it out the same way, so that a
+    // click or a drag selects the characters under the mouse.
     setAlignment(Qt::AlignCenter);
-    setFont(bold_font(family_, largest_result_points));
 }
 
 QRect result_box::text_area() const {

@@ -11,7 +11,7 @@ namespace quillmar {
 // text itself, centred, with the part selected highlighted.
 class result_box : public QLineEdit {
 public:
-    // The box's font at its largest; results that fit are shown in it.
+    // The family of the box's font, whose largest size results that fit are shown in.
     result_box(std::string_view family, QWidget* parent);
 
     void show_result(const QString& text);

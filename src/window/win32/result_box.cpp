@@ -83,8 +83,8 @@ void result_box::fit(UINT dpi) {
     font_ = std::move(font); // the old font is deleted once the box no longer uses it
     const std::wstring text = to_utf16(shown.shown);
     shortened_ = text != whole_;
-    // Past the subclass: the control keeps what it draws, and readers are answered the whole.
-    DefSubclassProc(box_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // The control keeps what it draws; readers are answered the whole (WM_GETTEXT below).
+    SetWindowTextW(box_, text.c_str());
     InvalidateRect(box_, nullptr, TRUE);
 }
 
@@ -106,11 +106,6 @@ LRESULT result_box::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         buffer[length] = L'\0';
         return static_cast<LRESULT>(length);
     }
-    case WM_SETTEXT:
-        show(to_utf8(reinterpret_cast<const wchar_t*>(lparam) != nullptr
-                         ? reinterpret_cast<const wchar_t*>(lparam)
-                         : L""));
-        return TRUE;
     case WM_COPY:
         // A shortened result is copied whole, whatever part of it is selected.
         if (shortened_) {

@@ -3,6 +3,8 @@
 #include "platform/win32/utf16.h"
 
 #include <cmath>
+#include <functional>
+#include <map>
 #include <string>
 
 namespace quillmar {
@@ -32,11 +34,15 @@ bool is_raster_family(const std::wstring& family) {
 // A bitmap font comes in a few sizes of a 96-dpi screen, and not every one of them bold: the
 // window asks for the family's scalable successor instead, so that its text has its size and
 // weight at every scale.
-std::wstring scalable_family(std::string_view family) {
+// The answer is kept: the result box asks again at every result it fits.
+const std::wstring& scalable_family(std::string_view family) {
+    static std::map<std::string, std::wstring, std::less<>> known;
+    if (const auto found = known.find(family); found != known.end())
+        return found->second;
     std::wstring wide = to_utf16(family);
     if (is_raster_family(wide))
-        return scalable_sans_serif;
-    return wide;
+        wide = scalable_sans_serif;
+    return known.emplace(std::string(family), std::move(wide)).first->second;
 }
 
 } // namespace
