@@ -3,6 +3,7 @@
 #include "platform/win32/user_locale.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
+#include "platform/win32/window_text.h"
 #include "window/title_colour.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/dpi.h"
@@ -41,13 +42,6 @@ window_class class_of(const layout::control_layout& control) {
         break;
     }
     return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-}
-
-std::wstring window_text(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 COLORREF to_colorref(layout::colour c) {

@@ -2,6 +2,7 @@
 // dialog-key step as the program's message loop. Messages go to a recorder instead of a modal
 // box, together with what the window showed at that moment.
 #include "platform/win32/utf16.h"
+#include "platform/win32/window_text.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/main_window.h"
 
@@ -26,11 +27,8 @@ struct shown_message {
     std::string caption;
 };
 
-std::string text_of(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return to_utf8(text);
+std::string text_of(HWND control) {
+    return to_utf8(window_text(control));
 }
 
 RECT rect_in_client(HWND control) {
