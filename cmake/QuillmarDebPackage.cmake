@@ -21,29 +21,15 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
-# The release date as seconds since 1970 (days from the civil date, proleptic Gregorian),
-# and as a Debian changelog writes it.
-string(REGEX MATCH "^([0-9]+)-([0-9]+)-([0-9]+)$" date_ok "${QUILLMAR_RELEASE_DATE}")
-if(NOT date_ok)
-    message(FATAL_ERROR "QUILLMAR_RELEASE_DATE is not YYYY-MM-DD: ${QUILLMAR_RELEASE_DATE}")
-endif()
-math(EXPR year "${CMAKE_MATCH_1}")
-math(EXPR month "${CMAKE_MATCH_2}")
-math(EXPR day "${CMAKE_MATCH_3}")
-set(QUILLMAR_RELEASE_YEAR ${year})
-if(month LESS_EQUAL 2)
-    math(EXPR year "${year} - 1")
-    math(EXPR month "${month} + 9")
-else()
-    math(EXPR month "${month} - 3")
-endif()
-math(EXPR era_year "${year} % 400")
-math(EXPR days "(${year} / 400) * 146097 + ${era_year} * 365 + ${era_year} / 4 - ${era_year} / 100 + (153 * ${month} + 2) / 5 + ${day} - 1 - 719468")
-math(EXPR QUILLMAR_RELEASE_EPOCH "${days} * 86400")
-set(outer_epoch "$ENV{SOURCE_DATE_EPOCH}")
-set(ENV{SOURCE_DATE_EPOCH} ${QUILLMAR_RELEASE_EPOCH})
-string(TIMESTAMP QUILLMAR_RELEASE_TIME "%a, %d %b %Y %H:%M:%S +0000" UTC)
-set(ENV{SOURCE_DATE_EPOCH} "${outer_epoch}")
+# The release date as seconds since 1970, and as a Debian changelog writes it; date(1)
+# rejects a date that is not one.
+execute_process(COMMAND date -u -d "${QUILLMAR_RELEASE_DATE}" +%s
+                OUTPUT_VARIABLE QUILLMAR_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND env LC_ALL=C date -u -R -d "@${QUILLMAR_RELEASE_EPOCH}"
+                OUTPUT_VARIABLE QUILLMAR_RELEASE_TIME OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+string(SUBSTRING "${QUILLMAR_RELEASE_DATE}" 0 4 QUILLMAR_RELEASE_YEAR)
 
 # What Debian wants of every package beside the program: the copyright in the
 # machine-readable format, the changelog and the manual page, both compressed without a
