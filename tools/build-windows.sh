@@ -25,7 +25,7 @@ done
 # whenever something is missing, as wine32:i386 is after the architecture is added.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   echo "Adding the i386 architecture for wine32"
-  if [ "$(id -u)" -ne 0 ]; then sudo dpkg --add-architecture i386; else dpkg --add-architecture i386; fi
+  quillmar_as_root dpkg --add-architecture i386
 fi
 quillmar_install_packages tools/windows-packages.txt
 quillmar_generate_locales

@@ -14,28 +14,32 @@ quillmar_missing_packages() {
     done
 }
 
+# Runs a command as root: through sudo for a user who is not.
+quillmar_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
 quillmar_install_packages() {
   local missing
   missing=$(quillmar_missing_packages "$@")
   [ -z "$missing" ] && return 0
-  local sudo=""
-  if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-  fi
   echo "Installing missing packages: ${missing//$'\n'/ }"
-  $sudo apt-get update -qq
+  quillmar_as_root apt-get update -qq
   # shellcheck disable=SC2086  # one word per package
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+  quillmar_as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends $missing
 }
 
 # Generates the locales the tests run the window under, German for the decimal comma, when
 # the system lacks them; the package locales brings the definitions.
 quillmar_generate_locales() {
-  local sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
   if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
     echo "Generating the locale de_DE.UTF-8"
-    $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+    quillmar_as_root localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
   fi
 }
 
