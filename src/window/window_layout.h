@@ -35,6 +35,7 @@ struct colour {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
+    friend constexpr bool operator==(colour, colour) = default;
 };
 
 enum class control_kind { label, chooser, text_box, button };

@@ -5,10 +5,6 @@
 namespace quillmar {
 namespace {
 
-bool operator==(layout::colour a, layout::colour b) {
-    return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-
 TEST(ContrastRatio, FollowsTheGuidelinesFormula) {
     EXPECT_DOUBLE_EQ(contrast_ratio({0, 0, 0}, {255, 255, 255}), 21.0);
     EXPECT_DOUBLE_EQ(contrast_ratio({255, 255, 255}, {0, 0, 0}), 21.0);

@@ -1,6 +1,8 @@
 // The Win32 window under a German locale, as CMake runs this program: LC_ALL=de_DE.UTF-8,
 // which Wine takes for the user's regional settings.
+#include "german_amounts.h"
 #include "platform/win32/utf16.h"
+#include "platform/win32/window_text.h"
 #include "window/win32/main_window.h"
 
 #include <windows.h>
@@ -13,10 +15,7 @@ namespace quillmar {
 namespace {
 
 std::string text_of(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return to_utf8(text);
+    return to_utf8(window_text(control));
 }
 
 TEST(Win32WindowInGerman, ReadsEitherSeparatorAndWritesResultsWithAComma) {
@@ -39,11 +38,9 @@ TEST(Win32WindowInGerman, ReadsEitherSeparatorAndWritesResultsWithAComma) {
         return text_of(control(layout::real_amount_box));
     };
     SetWindowTextW(control(layout::select_plug), L"kasprel");
-    EXPECT_EQ(calculate("1,5"), "1,95g");
-    EXPECT_EQ(calculate("1.5"), "1,95g");
-    EXPECT_EQ(calculate("-0,001"), "-0,00g");
-    EXPECT_EQ(calculate("1.000,50"), "-0,00g");
-    EXPECT_EQ(prompts, std::vector<std::string>{"Please enter a valid numeric amount."});
+    for (const auto& [amount, shown] : german_amounts::in_turn)
+        EXPECT_EQ(calculate(amount), shown) << amount;
+    EXPECT_EQ(prompts, std::vector<std::string>{german_amounts::refused});
 }
 
 } // namespace
