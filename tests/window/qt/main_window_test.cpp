@@ -165,10 +165,15 @@ TEST_F(MainWindow, StartsWithItsTitleTextsAndFilledList) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(MainWindow, HasAFixedClientAreaOf363By378) {
+// A fixed client area of 363 x 378, which can be minimized and closed but not maximized.
+TEST_F(MainWindow, IsAFixedSizeWindowThatCanBeMinimizedOnly) {
     EXPECT_EQ(window->size(), QSize(363, 378));
     EXPECT_EQ(window->minimumSize(), QSize(363, 378));
     EXPECT_EQ(window->maximumSize(), QSize(363, 378));
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 TEST_F(MainWindow, PlacesEveryControlAtItsPixelRectangle) {
@@ -296,21 +301,11 @@ TEST_F(MainWindow, PaintsAtTheScreensFullResolution) {
     EXPECT_GT(uneven_blocks, 20);
 }
 
-TEST_F(MainWindow, StartsWithTheFocusInTheChooser) {
-    EXPECT_TRUE(select_plug()->hasFocus());
-}
-
 // As when tabbing into it, the chooser starts with its text selected: typing replaces it.
-TEST_F(MainWindow, TypingAtStartReplacesTheChoosersText) {
+TEST_F(MainWindow, StartsWithTheFocusInTheChooserAndItsTextSelected) {
+    EXPECT_TRUE(select_plug()->hasFocus());
     QTest::keyClicks(focus(), "kasprel");
     EXPECT_EQ(select_plug()->currentText(), "kasprel");
-}
-
-TEST_F(MainWindow, OffersMinimizeAndCloseButNoMaximize) {
-    const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
 // Under a dark theme the colour for window backgrounds is dark, and so unreadable on the green.
