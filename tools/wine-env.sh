@@ -21,11 +21,13 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=$QUILLMAR_WINE_DISPLAY
 
+# Asks the server itself: a socket alone may be one left behind by a server that was killed.
 quillmar_wine_display_up() {
-  [ -S "/tmp/.X11-unix/X${QUILLMAR_WINE_DISPLAY#:}" ]
+  xwininfo -display "$QUILLMAR_WINE_DISPLAY" -root >/dev/null 2>&1
 }
 
-# Starts a 1024x768 Xvfb display on $QUILLMAR_WINE_DISPLAY unless one already serves it.
+# Starts a 1024x768 Xvfb display on $QUILLMAR_WINE_DISPLAY unless one already serves it. Xvfb
+# itself replaces the lock file and socket of a server that is gone.
 quillmar_wine_display() {
   quillmar_wine_display_up && return 0
   mkdir -p "$QUILLMAR_WINE_DIR"
