@@ -1,6 +1,7 @@
 #include "platform/win32/utf16.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace quillmar {
@@ -10,6 +11,20 @@ struct utf16_case {
     std::string utf8;
     std::wstring utf16;
 };
+
+// The test's name shows the UTF-8 text on one line, each byte outside printable ASCII as \xNN.
+void PrintTo(const utf16_case& c, std::ostream* out) {
+    constexpr char digits[] = "0123456789abcdef";
+    *out << '"';
+    for (const unsigned char byte : c.utf8) {
+        if (byte >= 0x20 && byte < 0x7f) {
+            *out << static_cast<char>(byte);
+        } else {
+            *out << "\\x" << digits[byte >> 4] << digits[byte & 0xf];
+        }
+    }
+    *out << '"';
+}
 
 class Utf16 : public testing::TestWithParam<utf16_case> {};
 
