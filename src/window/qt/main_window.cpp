@@ -150,7 +150,7 @@ std::string main_window::amount_text() const {
 }
 
 void main_window::set_result_text(const std::string& text) {
-    real_amount_box_->show_result(QString::fromUtf8(text));
+    real_amount_box_->show_result(text);
 }
 
 void main_window::set_calculate_caption(const std::string& caption) {

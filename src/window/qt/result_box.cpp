@@ -35,17 +35,17 @@ QRect result_box::text_area() const {
         .adjusted(line_edit_side_margin, 0, -line_edit_side_margin, 0);
 }
 
-void result_box::show_result(const QString& text) {
-    const result_fit fit = fit_result(
-        text.toStdString(), text_area().width(), [this](std::string_view shown, double points) {
+void result_box::show_result(const std::string& result) {
+    const result_fit fit =
+        fit_result(result, text_area().width(), [this](std::string_view shown, double points) {
             const QFontMetricsF metrics(bold_font(family_, points), this);
             return metrics.horizontalAdvance(QString::fromUtf8(shown));
         });
     setFont(bold_font(family_, fit.point_size));
-    setText(text);
-    setToolTip(text);
-    const QString shown = QString::fromStdString(fit.shown);
-    shortened_ = shown == text ? QString() : shown;
+    const QString whole = QString::fromStdString(result);
+    setText(whole);
+    setToolTip(whole);
+    shortened_ = fit.shown == result ? QString() : QString::fromStdString(fit.shown);
 }
 
 QString result_box::shown_text() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <string>
 #include <string_view>
 
 namespace quillmar {
@@ -14,7 +15,8 @@ public:
     // The family of the box's font, whose largest size results that fit are shown in.
     result_box(std::string_view family, QWidget* parent);
 
-    void show_result(const QString& text);
+    // Shows a result as the calculator wrote it, in UTF-8.
+    void show_result(const std::string& result);
 
     // What the box draws: its whole text, or the beginning of it followed by "…".
     [[nodiscard]] QString shown_text() const;
