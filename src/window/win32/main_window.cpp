@@ -352,11 +352,11 @@ void main_window::draw_title(const DRAWITEMSTRUCT& item) {
 }
 
 std::string main_window::plug_text() const {
-    return to_utf8(window_text(control(layout::select_plug)));
+    return window_text_utf8(control(layout::select_plug));
 }
 
 std::string main_window::amount_text() const {
-    return to_utf8(window_text(control(layout::skera_box)));
+    return window_text_utf8(control(layout::skera_box));
 }
 
 void main_window::set_result_text(const std::string& text) {

@@ -27,10 +27,6 @@ struct shown_message {
     std::string caption;
 };
 
-std::string text_of(HWND control) {
-    return to_utf8(window_text(control));
-}
-
 RECT rect_in_client(HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
@@ -50,7 +46,8 @@ protected:
     void SetUp() override {
         window = std::make_unique<main_window>(
             GetModuleHandleW(nullptr), [this](const message_box& message) {
-                messages.push_back({message, result(), text_of(control(layout::calculate_btn))});
+                messages.push_back(
+                    {message, result(), window_text_utf8(control(layout::calculate_btn))});
             });
         ASSERT_NE(window->handle(), nullptr);
         window->load();
@@ -78,8 +75,12 @@ protected:
         return GetDlgItem(window->handle(), main_window::control_id(which));
     }
     [[nodiscard]] HWND chooser() const { return control(layout::select_plug); }
-    [[nodiscard]] std::string result() const { return text_of(control(layout::real_amount_box)); }
-    [[nodiscard]] std::string caption() const { return text_of(control(layout::calculate_btn)); }
+    [[nodiscard]] std::string result() const {
+        return window_text_utf8(control(layout::real_amount_box));
+    }
+    [[nodiscard]] std::string caption() const {
+        return window_text_utf8(control(layout::calculate_btn));
+    }
 
     // The control that has the keyboard focus, taking the chooser's edit field for the chooser.
     [[nodiscard]] HWND focused() const {
@@ -189,16 +190,16 @@ protected:
 };
 
 TEST_F(Win32Window, StartsWithItsTitleTextsAndFilledList) {
-    EXPECT_EQ(text_of(window->handle()), "Quillmar95");
-    EXPECT_EQ(text_of(chooser()), "select plug");
+    EXPECT_EQ(window_text_utf8(window->handle()), "Quillmar95");
+    EXPECT_EQ(window_text_utf8(chooser()), "select plug");
     EXPECT_EQ(plug_list(),
               (std::vector<std::string>{"tvex", "morlu", "kasprel", "ulvo", "vietnamci"}));
     EXPECT_EQ(SendMessageW(chooser(), CB_GETCURSEL, 0, 0), CB_ERR);
-    EXPECT_EQ(text_of(control(layout::skera_box)), "");
+    EXPECT_EQ(window_text_utf8(control(layout::skera_box)), "");
     EXPECT_EQ(result(), "");
     EXPECT_EQ(caption(), "Calculate");
-    EXPECT_EQ(text_of(control(layout::amount_label)), "Enter Amount");
-    EXPECT_EQ(text_of(control(layout::result_label)), "Real Amount");
+    EXPECT_EQ(window_text_utf8(control(layout::amount_label)), "Enter Amount");
+    EXPECT_EQ(window_text_utf8(control(layout::result_label)), "Real Amount");
     EXPECT_TRUE(messages.empty());
 }
 
@@ -223,11 +224,11 @@ void expect_layout_at(HWND window, UINT dpi, const std::vector<std::pair<HWND, R
         const RECT r = rect_in_client(control);
         EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right - r.left, r.bottom - r.top}),
                   std::vector<LONG>({expected.left, expected.top, expected.right, expected.bottom}))
-            << text_of(control) << " at " << dpi << " dpi";
+            << window_text_utf8(control) << " at " << dpi << " dpi";
     }
     for (const auto& [control, height] : heights) {
         const LOGFONTW font = font_of(control);
-        EXPECT_EQ(font.lfHeight, -height) << text_of(control) << " at " << dpi << " dpi";
+        EXPECT_EQ(font.lfHeight, -height) << window_text_utf8(control) << " at " << dpi << " dpi";
         EXPECT_EQ(font.lfWeight, FW_BOLD);
         // What the screen draws with: a scalable, bold font of that character height.
         HDC dc = GetDC(control);
@@ -237,9 +238,11 @@ void expect_layout_at(HWND window, UINT dpi, const std::vector<std::pair<HWND, R
         GetTextMetricsW(dc, &drawn);
         SelectObject(dc, before);
         ReleaseDC(control, dc);
-        EXPECT_NEAR(drawn.tmHeight - drawn.tmInternalLeading, height, 1) << text_of(control);
-        EXPECT_GE(drawn.tmWeight, FW_BOLD) << text_of(control);
-        EXPECT_NE(drawn.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0) << text_of(control);
+        EXPECT_NEAR(drawn.tmHeight - drawn.tmInternalLeading, height, 1)
+            << window_text_utf8(control);
+        EXPECT_GE(drawn.tmWeight, FW_BOLD) << window_text_utf8(control);
+        EXPECT_NE(drawn.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), 0)
+            << window_text_utf8(control);
     }
 }
 
@@ -354,7 +357,7 @@ TEST_F(Win32Window, StartsWithTheFocusInTheChooserAndItsTextSelected) {
     EXPECT_EQ(start, 0U);
     EXPECT_EQ(end, 11U); // "select plug"
     type("kasprel");
-    EXPECT_EQ(text_of(chooser()), "kasprel");
+    EXPECT_EQ(window_text_utf8(chooser()), "kasprel");
 }
 
 TEST_F(Win32Window, GivesTheFocusBackToItsControlWhenActivatedAgain) {
@@ -380,7 +383,8 @@ TEST_F(Win32Window, TabAndShiftTabFollowTheTabOrder) {
     }
     for (std::size_t i = order.size(); i > 0; --i) {
         key(VK_TAB, true);
-        EXPECT_EQ(focused(), order[i - 1]) << "Shift+Tab back to " << text_of(order[i - 1]);
+        EXPECT_EQ(focused(), order[i - 1])
+            << "Shift+Tab back to " << window_text_utf8(order[i - 1]);
     }
 }
 
@@ -393,11 +397,11 @@ TEST_F(Win32Window, PickingFromTheListRunsThePickOnceEvenForTheSamePlug) {
               (message_box{"budou to mordy skera tak ara", message_style::exclamation, "Warning"}));
     EXPECT_EQ(messages[0].result_text, "9.00g") << "the warning comes before the result clears";
     EXPECT_EQ(result(), "");
-    EXPECT_EQ(text_of(chooser()), "vietnamci");
+    EXPECT_EQ(window_text_utf8(chooser()), "vietnamci");
 
     pick_with_mouse("vietnamci");
     EXPECT_EQ(messages.size(), 2U) << "picking the picked plug again warns again";
-    EXPECT_EQ(text_of(chooser()), "vietnamci");
+    EXPECT_EQ(window_text_utf8(chooser()), "vietnamci");
 }
 
 TEST_F(Win32Window, ArrowKeysOnTheClosedChooserPickEachPlugInTurn) {
@@ -405,14 +409,14 @@ TEST_F(Win32Window, ArrowKeysOnTheClosedChooserPickEachPlugInTurn) {
     ASSERT_EQ(result(), "10.00g");
     retype(chooser(), "select plug"); // no entry: Down starts at the first
     key(VK_DOWN);
-    EXPECT_EQ(text_of(chooser()), "tvex");
+    EXPECT_EQ(window_text_utf8(chooser()), "tvex");
     EXPECT_EQ(result(), "") << "the pick cleared the result";
     for (int i = 0; i < 6; ++i) // two past the last entry
         key(VK_DOWN);
-    EXPECT_EQ(text_of(chooser()), "vietnamci");
+    EXPECT_EQ(window_text_utf8(chooser()), "vietnamci");
     EXPECT_EQ(prompts(), std::vector<std::string>{"budou to mordy skera tak ara"});
     key(VK_UP);
-    EXPECT_EQ(text_of(chooser()), "ulvo");
+    EXPECT_EQ(window_text_utf8(chooser()), "ulvo");
 }
 
 TEST_F(Win32Window, AltDownOpensTheListAndEscapeClosesItWithoutPickingOrClosing) {
@@ -475,7 +479,7 @@ TEST_F(Win32Window, FivePressesOfAboutUnlockSmackAndASixthOnlyAnnouncesIt) {
     click(control(layout::about_btn));
     EXPECT_EQ(plug_list().back(), "smack");
     EXPECT_EQ(plug_list().size(), 6U);
-    EXPECT_EQ(text_of(chooser()), "select plug") << "appending changed the chooser's text";
+    EXPECT_EQ(window_text_utf8(chooser()), "select plug") << "appending changed the chooser's text";
     click(control(layout::about_btn));
     EXPECT_EQ(plug_list().size(), 6U);
     std::vector<std::string> expected(5, "Made by Orvane Enterprise");
@@ -507,7 +511,7 @@ TEST_F(Win32Window, OverflowIsReportedAndLeavesEveryControlAsItWas) {
               (message_box{"Overflow", message_style::critical, "Quillmar95"}));
     EXPECT_EQ(result(), kept);
     EXPECT_EQ(caption(), "Calculate");
-    EXPECT_EQ(text_of(chooser()), "kasprel");
+    EXPECT_EQ(window_text_utf8(chooser()), "kasprel");
 }
 
 // What an EDIT control draws: its own text, which EM_GETLINE reads past any WM_GETTEXT.
