@@ -1,11 +1,11 @@
 // The window under a German locale, as CMake runs this program: LC_ALL=de_DE.UTF-8.
 #include "found.h"
 #include "german_amounts.h"
+#include "platform/qt/user_locale.h"
 #include "window/qt/main_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <clocale>
@@ -17,7 +17,7 @@ namespace quillmar {
 namespace {
 
 TEST(MainWindowInGerman, ReadsEitherSeparatorAndWritesResultsWithAComma) {
-    ASSERT_EQ(QLocale::system().decimalPoint(), ",");
+    ASSERT_EQ(user_decimal_separator(), decimal_separator::comma);
     // Qt reads the locale's name whether or not the C library has it; the set-up generates it.
     ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "de_DE.UTF-8");
 

@@ -1,6 +1,7 @@
 // The Win32 window under a German locale, as CMake runs this program: LC_ALL=de_DE.UTF-8,
 // which Wine takes for the user's regional settings.
 #include "german_amounts.h"
+#include "platform/win32/user_locale.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/window_text.h"
 #include "window/win32/main_window.h"
@@ -14,14 +15,8 @@
 namespace quillmar {
 namespace {
 
-std::string text_of(HWND control) {
-    return to_utf8(window_text(control));
-}
-
 TEST(Win32WindowInGerman, ReadsEitherSeparatorAndWritesResultsWithAComma) {
-    wchar_t separator[8] = {};
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    ASSERT_EQ(std::wstring(separator), L",");
+    ASSERT_EQ(user_decimal_separator(), decimal_separator::comma);
 
     std::vector<std::string> prompts;
     main_window window(GetModuleHandleW(nullptr), [&prompts](const message_box& message) {
@@ -35,7 +30,7 @@ TEST(Win32WindowInGerman, ReadsEitherSeparatorAndWritesResultsWithAComma) {
     const auto calculate = [&](const char* amount) {
         SetWindowTextW(control(layout::skera_box), to_utf16(amount).c_str());
         SendMessageW(control(layout::calculate_btn), BM_CLICK, 0, 0);
-        return text_of(control(layout::real_amount_box));
+        return window_text_utf8(control(layout::real_amount_box));
     };
     SetWindowTextW(control(layout::select_plug), L"kasprel");
     for (const auto& [amount, shown] : german_amounts::in_turn)
