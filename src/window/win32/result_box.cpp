@@ -39,19 +39,21 @@ void result_box::attach(HWND box, HWND window) {
     box_ = box;
     window_ = window;
     SetWindowSubclass(box_, &result_box::procedure, subclass_id, reinterpret_cast<DWORD_PTR>(this));
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                               nullptr, nullptr, nullptr);
-    TOOLINFOW tool = tool_for(window_, box_);
-    tool.lpszText = whole_.data();
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void result_box::show(const std::string& result) {
     whole_ = to_utf16(result);
     TOOLINFOW tool = tool_for(window_, box_);
     tool.lpszText = whole_.data();
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (tooltip_ == nullptr) {
+        // Made at the first result rather than at start-up: until then it has nothing to show.
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   window_, nullptr, nullptr, nullptr);
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     fit(dpi_);
 }
 
