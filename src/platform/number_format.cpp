@@ -6,6 +6,10 @@
 #include <cmath>
 #include <string_view>
 
+#if !defined(__cpp_lib_to_chars)
+#include <cstdio>
+#endif
+
 namespace quillmar {
 namespace {
 
@@ -20,15 +24,25 @@ struct decimal {
 decimal round_to_significant_digits(double magnitude) {
     // "d.dddddddddddddde+ddd" is at most 22 characters.
     std::array<char, 32> text{};
+#if defined(__cpp_lib_to_chars)
     const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                        std::chars_format::scientific, significant_digits - 1);
     const std::string_view scientific(text.data(), written.ptr);
+#else
+    // Where the standard library cannot write a double, snprintf does, rounding the same way.
+    const int written =
+        std::snprintf(text.data(), text.size(), "%.*e", significant_digits - 1, magnitude);
+    const std::string_view scientific(text.data(), static_cast<std::size_t>(written));
+#endif
     const std::size_t e = scientific.find('e');
 
+    // The first digit and the 14 before the "e": whatever stands between them as the decimal
+    // point, which under snprintf is the locale's, is left out.
+    constexpr std::size_t fraction_digits = significant_digits - 1;
     decimal result;
     result.digits.reserve(significant_digits);
     result.digits += scientific.front();
-    result.digits += scientific.substr(2, e - 2);
+    result.digits += scientific.substr(e - fraction_digits, fraction_digits);
 
     std::string_view exponent = scientific.substr(e + 1);
     if (exponent.front() == '+')

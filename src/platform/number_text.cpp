@@ -5,6 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#if !defined(__cpp_lib_to_chars)
+#include <cmath>
+#include <cstdlib>
+#endif
+
 namespace quillmar {
 namespace {
 
@@ -26,6 +31,8 @@ struct number_shape {
     std::size_t point = std::string_view::npos;
     // The nonzero value lies in [10^(order-1), 10^order); 0 when every digit is zero.
     std::int64_t order = 0;
+    // The exponent written after the digits, held within exponent_cap; 0 when there is none.
+    std::int64_t exponent = 0;
 };
 
 std::optional<number_shape> check_shape(std::string_view text, decimal_separator separator) {
@@ -81,23 +88,19 @@ std::optional<number_shape> check_shape(std::string_view text, decimal_separator
     if (i != text.size())
         return std::nullopt;
 
-    return number_shape{text, point,
-                        first_nonzero ? integer_digits - *first_nonzero + exponent : 0};
+    return number_shape{text, point, first_nonzero ? integer_digits - *first_nonzero + exponent : 0,
+                        exponent};
 }
 
-} // namespace
+#if defined(__cpp_lib_to_chars)
 
-std::optional<double> read_number(std::string_view text, decimal_separator separator) {
-    const std::optional<number_shape> shape = check_shape(text, separator);
-    if (!shape)
-        return std::nullopt;
-
+std::optional<double> value_of(const number_shape& shape) {
     // std::from_chars reads only a "." as the decimal point.
     std::string with_point;
-    std::string_view number = shape->number;
-    if (shape->point != std::string_view::npos && number[shape->point] != '.') {
+    std::string_view number = shape.number;
+    if (shape.point != std::string_view::npos && number[shape.point] != '.') {
         with_point = number;
-        with_point[shape->point] = '.';
+        with_point[shape.point] = '.';
         number = with_point;
     }
     const char* const end = number.data() + number.size();
@@ -107,14 +110,52 @@ std::optional<double> read_number(std::string_view text, decimal_separator separ
         return std::nullopt;
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range alike and leaves value untouched.
-        if (shape->order > 0)
+        if (shape.order > 0)
             return std::nullopt; // beyond the largest double
         // Nearer to zero than to the smallest subnormal.
-        return shape->number.front() == '-' ? -0.0 : 0.0;
+        return shape.number.front() == '-' ? -0.0 : 0.0;
     }
     if (error != std::errc{})
         return std::nullopt;
     return value;
+}
+
+#else
+
+// Where the standard library cannot read a double, strtod does, given the digits without
+// their decimal point and the exponent moved to make up for it: with no point in the text, the
+// locale's decimal point, which strtod would look for, never matters.
+std::optional<double> value_of(const number_shape& shape) {
+    std::string digits;
+    std::int64_t fraction_digits = 0;
+    for (std::size_t i = 0; i < shape.number.size(); ++i) {
+        const char c = shape.number[i];
+        if (c == 'e' || c == 'E')
+            break;
+        if (i == shape.point)
+            continue;
+        digits += c;
+        if (shape.point != std::string_view::npos && i > shape.point)
+            ++fraction_digits;
+    }
+    digits += 'e' + std::to_string(shape.exponent - fraction_digits);
+    // strtod rounds correctly, gives the infinity of the sign beyond the largest double, and
+    // zero or a subnormal below the smallest normal one.
+    const double value = std::strtod(digits.c_str(), nullptr);
+    if (std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+#endif
+
+} // namespace
+
+std::optional<double> read_number(std::string_view text, decimal_separator separator) {
+    const std::optional<number_shape> shape = check_shape(text, separator);
+    if (!shape)
+        return std::nullopt;
+    return value_of(*shape);
 }
 
 } // namespace quillmar
