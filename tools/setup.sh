@@ -28,7 +28,9 @@ quillmar_install_packages() {
   missing=$(quillmar_missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "Installing missing packages: ${missing//$'\n'/ }"
-  quillmar_as_root apt-get update -qq
+  # One list that fails to download (a mirror in the middle of a sync, say) need not stop the
+  # packages that the other lists have.
+  quillmar_as_root apt-get update -qq || echo "Some package lists could not be updated; going on."
   # shellcheck disable=SC2086  # one word per package
   quillmar_as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends $missing

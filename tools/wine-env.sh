@@ -20,6 +20,45 @@ export WINEDEBUG=-all
 # No prompts to install .NET or the HTML engine into a new prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export DISPLAY=$QUILLMAR_WINE_DISPLAY
+# Wine's loader for 64-bit programs. Debian's wine, wineboot, winepath and regedit commands
+# take the 32-bit loader whenever wine32 is installed, and that loader fails on a machine that
+# cannot run 32-bit programs: everything that needs no 32-bit program goes through this one.
+QUILLMAR_WINE64=/usr/lib/wine/wine64
+
+# Runs a Wine command (wineboot, regedit, reg, winepath, a 64-bit .exe) with the 64-bit loader.
+quillmar_wine64() {
+  "$QUILLMAR_WINE64" "$@"
+}
+
+# Whether this machine runs 32-bit x86 programs, which the 32-bit Windows tests need under
+# Wine: a tiny i386 program, which only exits with status 42, is run. Some 64-bit kernels are
+# built without 32-bit support and answer "Exec format error". QUILLMAR_NO_32BIT=1 makes it
+# answer no on any machine, so that the path taken without 32-bit programs can be tried too.
+# Prints why when the answer is no.
+quillmar_runs_32bit() {
+  if [ "${QUILLMAR_NO_32BIT:-0}" = 1 ]; then
+    echo "QUILLMAR_NO_32BIT=1 treats this machine as one that cannot run 32-bit programs"
+    return 1
+  fi
+  local program status=0 error
+  # In the project's folder: /tmp may be mounted without the right to run programs.
+  mkdir -p "$QUILLMAR_WINE_DIR" && program=$(mktemp "$QUILLMAR_WINE_DIR/i386-probe.XXXXXX") ||
+    return 1
+  # An ELF header, one program header, and: mov ebx, 42; mov eax, 1 (exit); int 0x80.
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00%b%b%b' \
+    '\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00' \
+    '\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08' \
+    '\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xbb\x2a\x00\x00\x00\xb8\x01\x00\x00\x00\xcd\x80' \
+    >"$program"
+  chmod +x "$program"
+  error=$("$program" 2>&1) || status=$?
+  rm -f "$program"
+  [ "$status" -eq 42 ] && return 0
+  error=${error##*: }
+  [ -n "$error" ] || error="status $status"
+  echo "this machine cannot run 32-bit programs: a tiny i386 program failed with \"$error\""
+  return 1
+}
 
 # Asks the server itself: a socket alone may be one left behind by a server that was killed.
 quillmar_wine_display_up() {
@@ -68,7 +107,7 @@ quillmar_wine_settings() {
   printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' >"$file"
-  wine regedit /S "$(winepath -w "$file")" </dev/null
+  quillmar_wine64 regedit /S "$(quillmar_wine64 winepath -w "$file")" </dev/null
 }
 
 # Makes the prefix once, and starts the display and a wineserver that stays until stopped.
@@ -77,7 +116,7 @@ quillmar_wine_start() {
   quillmar_wine_display || return 1
   if [ ! -f "$QUILLMAR_WINE_DIR/prefix.made" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
-    wineboot -i </dev/null >"$QUILLMAR_WINE_DIR/wineboot.log" 2>&1 ||
+    quillmar_wine64 wineboot -i </dev/null >"$QUILLMAR_WINE_DIR/wineboot.log" 2>&1 ||
       { cat "$QUILLMAR_WINE_DIR/wineboot.log" >&2; return 1; }
     touch "$QUILLMAR_WINE_DIR/prefix.made"
   fi
@@ -115,7 +154,7 @@ quillmar_wine_stop_display() {
 quillmar_wine_set_dpi() {
   local dpi=$1
   [[ $dpi =~ ^[1-9][0-9]*$ ]] || { echo "not a number of dots per inch: $dpi" >&2; return 1; }
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+  quillmar_wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
     </dev/null >/dev/null
 }
 
