@@ -15,11 +15,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Statically linked: an .exe imports only the DLLs that Windows itself ships, never
-# libstdc++, libgcc or libwinpthread, so it runs copied alone onto any machine.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-# Release programs are stripped of their symbols.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
-set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
+# libstdc++, libgcc or libwinpthread, so it runs copied alone onto any machine. No link time in
+# the header, so that the same sources make the same program. The program keeps its symbols in
+# the build folder, where the tests look for its protections; its packages strip them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # ctest and gtest_discover_tests run the programs through Wine, with its loader of the
 # programs' own width: the launcher that picks one hands 64-bit programs on through start.exe,

@@ -1,4 +1,5 @@
 // The Windows program: the window and the message loop that serves it.
+#include "platform/win32/dll_search.h"
 #include "window/win32/main_window.h"
 
 #include <commctrl.h>
@@ -6,6 +7,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
                     int show_command) {
+    quillmar::load_dlls_from_system32_only();
     // The manifest asks for the visual-style controls; they are registered here.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
