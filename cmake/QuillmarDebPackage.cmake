@@ -21,11 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
-# The release date as seconds since 1970, and as a Debian changelog writes it; date(1)
-# rejects a date that is not one.
-execute_process(COMMAND date -u -d "${QUILLMAR_RELEASE_DATE}" +%s
-                OUTPUT_VARIABLE QUILLMAR_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-                COMMAND_ERROR_IS_FATAL ANY)
+# The release date as a Debian changelog writes it.
 execute_process(COMMAND env LC_ALL=C date -u -R -d "@${QUILLMAR_RELEASE_EPOCH}"
                 OUTPUT_VARIABLE QUILLMAR_RELEASE_TIME OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
@@ -46,10 +42,4 @@ endforeach()
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 install(FILES ${deb_docs}/copyright ${deb_docs}/changelog.gz DESTINATION ${doc_dir})
 install(FILES ${deb_docs}/quillmar95.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-
-# The package's file times: the commit's date (SOURCE_DATE_EPOCH, which CPack honours),
-# read when cpack runs so that it follows new commits; the release date outside git.
-configure_file(packaging/debian/cpack-options.cmake.in
-               ${deb_docs}/cpack-options.cmake @ONLY)
-set(CPACK_PROJECT_CONFIG_FILE ${deb_docs}/cpack-options.cmake)
 include(CPack)
