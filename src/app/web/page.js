@@ -1,0 +1,102 @@
+// The page's side of the window: it hands the user's clicks and keys to the program's
+// handlers, one at a time, and makes the chooser the editable combo box of the WAI-ARIA
+// combobox pattern: a text field, a button and a list, with no autocompletion or filtering.
+// Built into quillmar95.js ahead of the program, with which it shares Module.
+(() => {
+  const byId = id => document.getElementById(id);
+  const main = byId("main");
+
+  // A handler that shows a message returns here while the message is up, and its promise
+  // settles once the handler has ended. Until then no other handler starts, so a click that
+  // arrives meanwhile is dropped, as the desktop's modal box drops it.
+  let busy = false;
+  function run(handler) {
+    if (busy) return;
+    busy = true;
+    main.setAttribute("aria-busy", "true");
+    Module.ccall(handler, null, [], [], {async: true}).finally(() => {
+      busy = false;
+      main.setAttribute("aria-busy", "false");
+    });
+  }
+
+  const field = byId("plug_text");
+  const button = byId("plug_button");
+  const list = byId("plug_list");
+  const options = () => [...list.children];
+  let selected = -1; // the entry last picked; typing into the field leaves it as it is
+  let active = -1;   // the entry highlighted in the open list
+
+  function highlight(index) {
+    active = index;
+    options().forEach((option, i) => option.setAttribute("aria-selected", i === index));
+    if (index >= 0) field.setAttribute("aria-activedescendant", options()[index].id);
+    else field.removeAttribute("aria-activedescendant");
+  }
+
+  function show(open) {
+    list.hidden = !open;
+    field.setAttribute("aria-expanded", open);
+    button.setAttribute("aria-expanded", open);
+    highlight(open ? selected : -1);
+  }
+
+  // An entry becomes the selection: by the mouse, by Return in the open list, or by Up or Down
+  // in the closed one. Picking the entry already selected runs the handler again.
+  function pick(index) {
+    if (busy || index < 0 || index >= options().length) return;
+    show(false);
+    selected = index;
+    field.value = options()[index].textContent;
+    run("quillmar_select_plug_click");
+  }
+
+  field.addEventListener("keydown", event => {
+    const open = !list.hidden;
+    const last = options().length - 1;
+    if (event.key === "F4" || (event.altKey && event.key === "ArrowDown")) show(!open);
+    else if (open && event.key === "ArrowDown") highlight(Math.min(active + 1, last));
+    else if (open && event.key === "ArrowUp") highlight(Math.max(active - 1, 0));
+    else if (open && event.key === "Enter") active >= 0 ? pick(active) : show(false);
+    else if (open && event.key === "Escape") show(false);
+    else if (event.key === "ArrowDown") pick(selected + 1);
+    else if (event.key === "ArrowUp") pick(selected - 1);
+    else return;
+    event.preventDefault();
+  });
+  field.addEventListener("blur", () => show(false));
+  // The field keeps the focus while the mouse works the button and the list.
+  button.addEventListener("mousedown", event => {
+    event.preventDefault();
+    field.focus();
+    show(list.hidden);
+  });
+  const entryAt = event => options().indexOf(event.target.closest("li"));
+  list.addEventListener("mousedown", event => event.preventDefault());
+  list.addEventListener("mousemove", event => entryAt(event) >= 0 && highlight(entryAt(event)));
+  list.addEventListener("click", event => pick(entryAt(event)));
+
+  // A click in the message or beside it leaves the focus on OK, which Return and Space press.
+  byId("message").addEventListener("mousedown", event => {
+    if (event.target.tagName !== "BUTTON") event.preventDefault();
+  });
+
+  byId("Calculate_btn").addEventListener("click", () => run("quillmar_calculate_click"));
+  byId("About_btn").addEventListener("click", () => run("quillmar_about_click"));
+  // Return in the amount box does what a press of Calculate does.
+  byId("skera_box").addEventListener("keydown", event => {
+    if (event.key === "Enter") run("quillmar_calculate_click");
+  });
+  matchMedia("(prefers-color-scheme: dark)")
+      .addEventListener("change", () => Module.ccall("quillmar_colour_title"));
+
+  // Once the program has placed and filled the window: show it with the chooser's text
+  // selected, as when tabbing into it, and keep the page's files for working offline.
+  Module.postRun = [() => {
+    main.classList.add("ready");
+    field.focus();
+    field.select();
+    performance.mark("quillmar-ready");
+    if ("serviceWorker" in navigator) navigator.serviceWorker.register("service_worker.js");
+  }];
+})();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "window/window_layout.h"
+
+#include <string>
+#include <string_view>
+
+// The page's elements as the window uses them, each told by its id. The page (index.html)
+// has every element; these only read and change them.
+namespace quillmar::page {
+
+// Gives an element its place in CSS pixels, from twips at 96 dpi, and its font.
+void place(const char* id, layout::twips_rect where, const std::string& font);
+void set_text(const char* id, std::string_view text);
+void set_label(const char* id, std::string_view accessible_name);
+[[nodiscard]] std::string value(const char* id);
+void set_value(const char* id, std::string_view text);
+void set_font(const char* id, const std::string& font);
+void set_tooltip(const char* id, std::string_view text);
+void set_colour(const char* id, layout::colour colour);
+// Adds an option with the text at the end of a listbox.
+void append_option(const char* list_id, std::string_view text);
+
+// The width in CSS pixels of the room an element leaves for its text.
+[[nodiscard]] double text_room(const char* id);
+// The width in CSS pixels of a text in a font.
+[[nodiscard]] double text_width(const std::string& font, std::string_view text);
+// The colour CSS calls Canvas, the background of the page's windows under its colour scheme.
+[[nodiscard]] layout::colour canvas_colour();
+
+} // namespace quillmar::page
