@@ -7,9 +7,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 [ -f build/compile_commands.json ] || { echo "configure build/ first (./test does)"; exit 1; }
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
-# The Windows front end's sources are compiled by the MinGW cross build alone; the Linux
-# build's compile_commands.json does not know them.
-mapfile -t compiled < <(git ls-files '*.cpp' ':!:*/win32/*')
+# The Windows and web front ends' sources are compiled by the MinGW and Emscripten builds
+# alone; the Linux build's compile_commands.json does not know them.
+mapfile -t compiled < <(git ls-files '*.cpp' ':!:*/win32/*' ':!:*/web/*')
 
 echo "-- clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
