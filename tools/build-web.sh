@@ -9,9 +9,10 @@ cd "$QUILLMAR_ROOT"
 # shellcheck source=tools/setup.sh
 . tools/setup.sh
 
-# Emscripten takes about 800 MB, which is why only this build asks for it. npm stays out of the
-# list where node is already there (from another source than Debian, say, with its own npm).
-packages="cmake ninja-build libgtest-dev librsvg2-bin python3 emscripten chromium"
+# The build's packages, and Chromium for the tests. npm stays out where node is already there
+# (from another source than Debian, say, with its own npm).
+quillmar_install_packages tools/web-packages.txt
+packages=chromium
 command -v npm >/dev/null || packages+=" nodejs npm"
 quillmar_install_packages <(tr ' ' '\n' <<<"$packages")
 
