@@ -13,7 +13,7 @@ program=$QUILLMAR_ROOT/build-windows-x64/src/app/quillmar95.exe
 # Starts the program, pictures it at start, types a plug and an amount as a user would, and
 # pictures the result. The window is found by its title; Wine draws its frame itself.
 take() { # <name suffix> <y of a point on the ground>
-  quillmar_wine64 "$program" &
+  "$QUILLMAR_WINE64" "$program" &
   local pid=$! window=""
   for _ in $(seq 100); do
     window=$(xdotool search --name '^Quillmar95$' 2>/dev/null | head -1) && [ -n "$window" ] && break
