@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack and runs Debian's checkers on it. lintian: any error or
-# warning fails, and so does a note on missing hardening; its other notes for information are
-# shown but pass. hardening-check, on the built program and on the packaged one: every
-# protection of Debian's hardening=+all must be found, but control-flow protection, which the
+# Builds the Debian package with CPack and runs lintian, Debian's package checker, on it: any
+# error or warning fails, and so does a note on missing hardening (its other notes for
+# information are shown but pass). Then hardening-check, on the built program and the packaged
+# one: every protection of Debian's hardening=+all, but control-flow protection, which the
 # system's own start files lack the mark of.
 #   check_deb_lintian.sh <build folder>
 set -euo pipefail
@@ -12,18 +12,13 @@ trap 'rm -rf "$work"' EXIT
 cpack --config "$1/CPackConfig.cmake" -B "$work" >/dev/null
 status=0
 # lintian warns that it runs as root, which the test machine is.
-lintian --fail-on error,warning --display-info --show-overrides "$work"/*.deb \
-  >"$work/lintian.log" 2>&1 || status=$?
-tags=$(grep -v '^running with root privileges' "$work/lintian.log" || true)
-[ -z "$tags" ] || echo "$tags"
+lintian --fail-on error,warning --display-info --show-overrides "$work"/*.deb 2>&1 |
+  grep -v '^running with root privileges' | tee "$work/tags" || status=${PIPESTATUS[0]}
 if [ "$status" -ne 0 ]; then
   echo "lintian found errors or warnings (status $status)"
   exit 1
 fi
-if grep -q 'hardening-' <<<"$tags"; then
-  echo "lintian finds protections missing"
-  exit 1
-fi
+! grep -q 'hardening-' "$work/tags" || { echo "lintian finds protections missing"; exit 1; }
 echo "lintian: no errors, warnings or missing protections"
 
 dpkg-deb -x "$work"/*.deb "$work/unpacked"

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Builds the program and its packages (the .deb, or the Windows .zip and .msi) twice from one
 # copy of the sources, in two folders of different names, at different times, and checks that
-# the two programs and each two packages are byte for byte the same: file times from the
-# commit's date, no folder names, link times or build times in the program or the compressed
-# pages. Only the program is built, as the packages need nothing else.
+# both are byte for byte the same: file times from the commit's date, no folder names, link
+# times or build times in the program or the compressed pages. Only the program is built.
 #   check_packages_reproducible.sh <source folder> <generator> <program> <cmake -D options...>
-# The program is named inside the build folder; the options are those of the suite's build
-# that change what is compiled (toolchain, type, flags).
+# The program's path is the build folder's; the options are those of the suite's build that
+# change what is compiled (toolchain, type, flags).
 set -euo pipefail
 source=$1
 generator=$2
@@ -27,38 +26,32 @@ else
   tar -cf - -C "$source" --exclude='./build*' . | tar -xf - -C "$work/source"
 fi
 
-builds=()
 for tree in one another-folder-with-a-longer-name; do
   cmake -S "$work/source" -B "$work/$tree" -G "$generator" "$@" -DQUILLMAR_BUILD_TESTS=OFF \
     >/dev/null
   cmake --build "$work/$tree" --target quillmar95 >/dev/null
   cpack --config "$work/$tree/CPackConfig.cmake" -B "$work/$tree/package" >/dev/null
-  builds+=("$work/$tree")
 done
 
-# The program, then each package CPack made (not the External generator's notes on it).
-files=("$program")
-while IFS= read -r name; do
-  files+=("package/$name")
-done < <(find "${builds[0]}/package" -maxdepth 1 \( -name '*.deb' -o -name '*.zip' -o -name '*.msi' \) \
-  -printf '%P\n' | sort)
+# The program and each package, not the notes CPack's External generator leaves beside them.
+cd "$work/one"
+shopt -s nullglob
 status=0
-for file in "${files[@]}"; do
-  pair=("${builds[0]}/$file" "${builds[1]}/$file")
+for file in "$program" package/*.deb package/*.zip package/*.msi; do
+  pair=("$work/one/$file" "$work/another-folder-with-a-longer-name/$file")
   sha256sum "${pair[@]}" | sed "s|$work/||"
   cmp -s "${pair[@]}" && continue
   status=1
-  echo "the two builds' $(basename "$file") differ, first at:"
+  echo "the two builds' $file differ, first at:"
   cmp -l "${pair[@]}" | head -5 || true
-  if [[ $file == *.deb ]]; then
-    for deb in "${pair[@]}"; do
-      mkdir "$deb.d"
-      dpkg-deb -R "$deb" "$deb.d"
-      dpkg-deb -c "$deb" >"$deb.list"
-    done
-    diff "${pair[0]}.list" "${pair[1]}.list" || true
-    diff -r "${pair[0]}.d" "${pair[1]}.d" || true
-  fi
+  [[ $file == *.deb ]] || continue
+  for deb in "${pair[@]}"; do
+    mkdir "$deb.d"
+    dpkg-deb -R "$deb" "$deb.d"
+    dpkg-deb -c "$deb" >"$deb.list"
+  done
+  diff "${pair[0]}.list" "${pair[1]}.list" || true
+  diff -r "${pair[0]}.d" "${pair[1]}.d" || true
 done
-[ "$status" -eq 0 ] && echo "the two builds made the same program and packages"
+[ "$status" -ne 0 ] || echo "the two builds made the same program and packages"
 exit $status

@@ -105,21 +105,29 @@ test("StartsWithTheChooserFocusedAndCalculates", async t => {
   assert.equal(await title(), "rgb(255, 255, 255)");
 });
 
-test("ShowsTheBadAmountAndNoPlugMessages", async t => {
+test("ShowsEachMessageAndTakesNoOtherInputMeanwhile", async t => {
   const { page } = await start(t);
   const invalid = { title: "Invalid Input", prompt: "Please enter a valid numeric amount.", style: 48, focus: "OK" };
+  const warning = { title: "Warning", prompt: "budou to mordy skera tak ara", style: 48, focus: "OK" };
+  const amount = text => () => type(page, "skera_box", text);
+  const calculate = () => press(page, "Calculate_btn");
+  const warn = () => pick(page, "vietnamci");
+  // Each case: what comes first, what shows the message, how it is closed, the message, and
+  // what the window shows meanwhile and after, beyond what it showed before. The warning comes
+  // before the reset, and picking the same plug again warns again.
   const cases = [
-    { amount: "", close: "OK", message: invalid },
-    { amount: "5", close: "Enter", message: { title: "Quillmar95", prompt: "Please select a plug.", style: 0, focus: "OK" } },
-    { amount: "five", close: "Space", message: invalid },
-    { plug: "kasprel", amount: "1.5e308", close: "Escape",
-      message: { title: "Quillmar95", prompt: "Overflow", style: 16, focus: "OK" } },
+    [amount(""), calculate, "OK", invalid],
+    [amount("5"), calculate, "Enter", { title: "Quillmar95", prompt: "Please select a plug.", style: 0, focus: "OK" }],
+    [amount("five"), calculate, "Space", invalid],
+    [() => pick(page, "kasprel").then(amount("1.5e308")), calculate, "Escape",
+     { title: "Quillmar95", prompt: "Overflow", style: 16, focus: "OK" }],
+    [() => amount("10")().then(calculate), warn, "Enter", warning, { plug: "vietnamci" }, { result: "" }],
+    [() => settled(page), warn, "OK", warning],
   ];
-  for (const { plug, amount, close, message } of cases) {
-    if (plug) await pick(page, plug);
-    const before = await type(page, "skera_box", amount);
-    const up = await press(page, "Calculate_btn");
-    assert.deepEqual(up, { ...before, message }, amount);
+  for (const [first, show, close, message, meanwhile = {}, after = {}] of cases) {
+    const before = await first();
+    const up = await show();
+    assert.deepEqual(up, { ...before, ...meanwhile, message }, message.prompt);
     const dialog = (await page.accessibility.snapshot()).children.find(node => node.role === "alertdialog");
     assert.deepEqual([dialog.name, dialog.description], [message.title, message.prompt]);
     // The page takes no other input while the message is up, and a click that a script
@@ -127,20 +135,7 @@ test("ShowsTheBadAmountAndNoPlugMessages", async t => {
     assert.deepEqual(await press(page, "About_btn"), up);
     await page.$eval("#About_btn", about => about.click());
     assert.deepEqual(await settled(page), up);
-    assert.deepEqual(await dismiss(page, close), before, close);
-  }
-});
-
-test("WarnsBeforeTheReset", async t => {
-  const { page } = await start(t);
-  await type(page, "skera_box", "10");
-  assert.equal((await pick(page, "tvex").then(() => press(page, "Calculate_btn"))).result, "9.00g");
-  const warning = { title: "Warning", prompt: "budou to mordy skera tak ara", style: 48, focus: "OK" };
-  // Picking the same plug again warns again.
-  for (const [close, result] of [["Enter", "9.00g"], ["OK", ""]]) {
-    const up = await pick(page, "vietnamci");
-    assert.deepEqual([up.message, up.result], [warning, result]);
-    assert.deepEqual(await dismiss(page, close), { ...up, plug: "vietnamci", result: "", message: null });
+    assert.deepEqual(await dismiss(page, close), { ...before, ...meanwhile, ...after }, close);
   }
 });
 
@@ -149,7 +144,7 @@ test("UnlocksTheExtraPlugAtTheFifthAboutPress", async t => {
   const about = { title: "About Quillmar95", prompt: "Made by Orvane Enterprise", style: 64, focus: "OK" };
   const unlocked = { title: "huleni", prompt: "smack unlocked", style: 64, focus: "OK" };
   // For each press: the messages in turn, and the plugs once they are gone.
-  const presses = [[about], [about], [about], [about], [about, unlocked], [unlocked], [unlocked]];
+  const presses = [[about], [about], [about], [about], [about, unlocked], [unlocked]];
   for (const [index, messages] of presses.entries()) {
     let state = await press(page, "About_btn");
     for (const message of messages) {

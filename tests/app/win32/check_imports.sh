@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Checks that a Windows program needs only DLLs that Windows itself ships (no MinGW runtime
-# DLL such as libstdc++, libgcc or libwinpthread beside it), that it is a GUI program, and that
-# it is hardened: loaded at a random address (with its relocations kept for that), its data
-# never run as code, a stack protector and the checked C functions linked in, and a 32-bit
-# program free to use 4 GB.
-#   check_imports.sh <objdump> <program.exe, unstripped> <x64|x86>
+# DLL such as libstdc++, libgcc or libwinpthread beside it), that it is a GUI program, that it
+# is hardened (a random load address with its relocations, no code run from data, a stack
+# protector and the checked C functions, and for x86 4 GB of address space), and that its
+# version record holds the texts given, read from the file with no Windows program run.
+#   check_imports.sh <objdump> <program.exe, unstripped> <x64|x86> <block> <Name=value...>
 set -euo pipefail
 objdump=$1
 program=$2
 arch=$3
+block=$4
+shift 4
 [ -x "$objdump" ] || { echo "no objdump for the target: '$objdump'"; exit 1; }
 headers=$("$objdump" -p "$program")
 
@@ -33,22 +35,25 @@ if [ "$((16#${subsystem:-0}))" -ne 2 ]; then
   status=1
 fi
 
-# IMAGE_DLLCHARACTERISTICS_: DYNAMIC_BASE 0x40 and NX_COMPAT 0x100, on x64 also HIGH_ENTROPY_VA.
+# IMAGE_DLLCHARACTERISTICS_ DYNAMIC_BASE 0x40 and NX_COMPAT 0x100, on x64 HIGH_ENTROPY_VA 0x20.
 flags=$(awk '$1 == "DllCharacteristics" { print $2; exit }' <<<"$headers")
-echo "DllCharacteristics: ${flags:-none}"
-wanted=$((0x40 | 0x100))
+wanted=$((0x140))
 [ "$arch" = x86 ] || wanted=$((wanted | 0x20))
-if [ $((16#${flags:-0} & wanted)) -ne $wanted ]; then
-  printf 'DllCharacteristics lacks some of 0x%x\n' "$wanted"
-  status=1
-fi
+echo "DllCharacteristics: ${flags:-none}"
+[ $((16#${flags:-0} & wanted)) -eq $wanted ] || { printf 'lacks some of 0x%x\n' $wanted; status=1; }
 "$objdump" -h "$program" | grep -qw '\.reloc' || { echo "no .reloc section"; status=1; }
-if [ "$arch" = x86 ] && ! grep -qx '[[:space:]]*large address aware' <<<"$headers"; then
-  echo "not large-address-aware"
-  status=1
-fi
+[ "$arch" = x64 ] || grep -qx '[[:space:]]*large address aware' <<<"$headers" ||
+  { echo "not large-address-aware"; status=1; }
 symbols=$("$objdump" -t "$program")
 for symbol in __stack_chk_fail __chk_fail; do
-  grep -qE "[[:space:]]_?$symbol\$" <<<"$symbols" || { echo "no $symbol in the program"; status=1; }
+  grep -qE " _?$symbol\$" <<<"$symbols" || { echo "no $symbol"; status=1; }
+done
+
+# The version record's strings are UTF-16, one a line as the resource script wrote them.
+texts=$(wrestool -x --raw --type=16 "$program" | strings -e l)
+grep -qx "$block" <<<"$texts" || { echo "no version string block $block"; status=1; }
+for pair; do
+  grep -A1 -xF -- "${pair%%=*}" <<<"$texts" | tail -n +2 | grep -qxF -- "${pair#*=}" ||
+    { echo "the version record's ${pair%%=*} is not \"${pair#*=}\""; status=1; }
 done
 exit $status
