@@ -66,10 +66,10 @@ std::string page_window::amount_text() const {
 
 void page_window::set_result_text(const std::string& text) {
     const layout::control_layout& box = layout::real_amount_box;
-    const result_fit fit = fit_result(text, page::text_room("real_amount_box"),
-                                      [&box](std::string_view shown, double points) {
-                                          return page::text_width(font_of(box, points), shown);
-                                      });
+    const result_fit fit = fit_result(
+        text, page::text_room("real_amount_box"), [](std::string_view shown, double points) {
+            return page::text_width(font_of(layout::real_amount_box, points), shown);
+        });
     // The box keeps the whole result, which is what is selected and copied; where it does
     // not fit even at the smallest size, the box's text-overflow draws its beginning and "…"
     // where fit_result cuts it: after the last whole character that leaves room for "…".
