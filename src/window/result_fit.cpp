@@ -11,11 +11,19 @@ bool starts_character(char byte) {
 
 } // namespace
 
-result_fit fit_result(std::string_view result, double available_width, const text_width& width_of) {
-    for (double points = largest_result_points; points >= smallest_result_points; points -= 1.0) {
+double result_point_size(std::string_view result, double available_width,
+                         const text_width& width_of) {
+    for (double points = largest_result_points; points > smallest_result_points; points -= 1.0) {
         if (width_of(result, points) <= available_width)
-            return {points, std::string(result)};
+            return points;
     }
+    return smallest_result_points;
+}
+
+result_fit fit_result(std::string_view result, double available_width, const text_width& width_of) {
+    if (const double points = result_point_size(result, available_width, width_of);
+        points > smallest_result_points || width_of(result, points) <= available_width)
+        return {points, std::string(result)};
 
     // The widest beginning that leaves room for "…": a longer beginning is never narrower.
     const auto fits = [&](std::size_t length) {

@@ -23,6 +23,13 @@ inline constexpr double largest_result_points = layout::real_amount_box.point_si
 inline constexpr double smallest_result_points = 7.0;
 inline constexpr std::string_view ellipsis = "\xE2\x80\xA6"; // "…"
 
+// The point size the result box draws a result at: the largest size, stepping down a point at
+// a time, at which the whole result fits the given number of pixels, or the smallest size
+// where none does. There the box's toolkit draws the result's beginning and "…" itself while
+// the box has no focus; the box always holds the whole result.
+double result_point_size(std::string_view result, double available_width,
+                         const text_width& width_of);
+
 // Fits a result into a box the given number of pixels wide. The font steps down a point at a
 // time from the largest size until the whole result fits; at the smallest size a result that
 // still does not fit is cut after its last whole character that leaves room for "…", so a
