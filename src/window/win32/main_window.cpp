@@ -19,6 +19,8 @@ constexpr wchar_t class_name[] = L"Quillmar95.main";
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Entries the chooser's open list shows before it scrolls.
 constexpr int visible_list_entries = 8;
+// A pick of the chooser's list entry wparam, run once the chooser's notification has returned.
+constexpr UINT pick_message = WM_APP;
 
 struct window_class {
     const wchar_t* name;
@@ -74,6 +76,17 @@ void fit_chooser_height(HWND chooser, int height) {
         field -= excess;
         SendMessageW(chooser, CB_SETITEMHEIGHT, WPARAM(-1), field);
     }
+}
+
+// The text of the chooser's list entry, empty where there is none.
+std::wstring list_entry(HWND chooser, WPARAM index) {
+    const auto length = SendMessageW(chooser, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR)
+        return {};
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    entry.resize(static_cast<std::size_t>(
+        SendMessageW(chooser, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()))));
+    return entry;
 }
 
 } // namespace
@@ -222,8 +235,12 @@ LRESULT CALLBACK main_window::window_procedure(HWND window, UINT message, WPARAM
     if (self == nullptr)
         return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
+        // The last message, after the controls' own: every handle is forgotten, so that none
+        // is used once Windows may have given it to another window.
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
+        self->controls_.fill(nullptr);
+        self->last_focus_ = nullptr;
         return DefWindowProcW(window, message, wparam, lparam);
     }
     return self->handle_message(message, wparam, lparam);
@@ -233,6 +250,9 @@ LRESULT main_window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
     switch (message) {
     case WM_COMMAND:
         on_command(LOWORD(wparam), HIWORD(wparam));
+        return 0;
+    case pick_message:
+        on_pick(wparam);
         return 0;
     case WM_ERASEBKGND: {
         RECT client{};
@@ -309,14 +329,20 @@ void main_window::on_chooser(int notification) {
     const auto selected = SendMessageW(chooser, CB_GETCURSEL, 0, 0);
     if (selected == CB_ERR)
         return;
-    std::wstring entry(
-        static_cast<std::size_t>(SendMessageW(chooser, CB_GETLBTEXTLEN, selected, 0)) + 1, L'\0');
-    entry.resize(static_cast<std::size_t>(
-        SendMessageW(chooser, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry.data()))));
     // In the open list every pick counts, of the entry already shown too. On the closed
     // chooser the arrow keys confirm the selection even where it cannot move, past the last
-    // entry: only a new entry is a pick there.
-    if (!list_open_ && entry == window_text(chooser))
+    // entry: only a new entry is a pick there. Both are told apart now, as the chooser stands.
+    if (!list_open_ && list_entry(chooser, static_cast<WPARAM>(selected)) == window_text(chooser))
+        return;
+    // The handler may show a modal message; the chooser is still closing its list while it
+    // notifies, so the handler runs once the notification has returned.
+    PostMessageW(window_, pick_message, static_cast<WPARAM>(selected), 0);
+}
+
+void main_window::on_pick(WPARAM entry_index) {
+    HWND chooser = control(layout::select_plug);
+    const std::wstring entry = list_entry(chooser, entry_index);
+    if (entry.empty())
         return;
     // The chooser's text is the picked entry from now on, before the handler reads it.
     SetWindowTextW(chooser, entry.c_str());

@@ -67,6 +67,7 @@ private:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
     void on_command(int id, int notification);
     void on_chooser(int notification);
+    void on_pick(WPARAM entry_index);
     LRESULT on_label_colour(HDC dc, HWND control);
     void draw_title(const DRAWITEMSTRUCT& item);
 

@@ -8,10 +8,11 @@
 
 namespace quillmar {
 
-// The result box's behaviour over a read-only EDIT control: a long result is shown whole in
-// a smaller font, down to 7 points, and past that as its beginning followed by "…". The box's
-// text as every reader gets it (WM_GETTEXT, and so assistive tools), what is copied from it and
-// its tooltip stay the whole result.
+// The result box's behaviour over a read-only EDIT control, which always holds the whole
+// result: selection, copying, assistive tools and the tooltip all get it. A long result is
+// drawn in a smaller font, down to 7 points. One that does not fit even there is drawn, while
+// the box has no focus, as its beginning followed by "…", by DrawTextW's own end ellipsis;
+// with the focus the box is the plain EDIT control, which scrolls through it.
 class result_box {
 public:
     result_box() = default;
@@ -28,17 +29,20 @@ public:
     void fit(UINT dpi);
 
 private:
-    static LRESULT CALLBACK procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                       UINT_PTR id, DWORD_PTR self);
-    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
-    void copy_whole_result() const;
+    LRESULT handle_box(UINT message, WPARAM wparam, LPARAM lparam);
+    void paint_elided();
 
+    // Both are forgotten as Windows destroys them (WM_NCDESTROY), so that nothing is ever
+    // asked of a handle that Windows may have given to another window since.
     HWND box_ = nullptr;
-    HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
+    HWND window_ = nullptr;
     UINT dpi_ = 96;
     std::wstring whole_;
-    bool shortened_ = false;
+    // Whether the result does not fit the box even at the smallest size.
+    bool elided_ = false;
     unique_font font_;
 };
 

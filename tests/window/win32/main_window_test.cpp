@@ -25,6 +25,7 @@ struct shown_message {
     message_box message;
     std::string result_text;
     std::string caption;
+    bool list_open;
 };
 
 RECT rect_in_client(HWND control) {
@@ -46,8 +47,8 @@ protected:
     void SetUp() override {
         window = std::make_unique<main_window>(
             GetModuleHandleW(nullptr), [this](const message_box& message) {
-                messages.push_back(
-                    {message, result(), window_text_utf8(control(layout::calculate_btn))});
+                messages.push_back({message, result(), caption(),
+                                    SendMessageW(chooser(), CB_GETDROPPEDSTATE, 0, 0) != 0});
             });
         ASSERT_NE(window->handle(), nullptr);
         window->load();
@@ -400,8 +401,11 @@ TEST_F(Win32Window, PickingFromTheListRunsThePickOnceEvenForTheSamePlug) {
     EXPECT_EQ(window_text_utf8(chooser()), "vietnamci");
 
     pick_with_mouse("vietnamci");
-    EXPECT_EQ(messages.size(), 2U) << "picking the picked plug again warns again";
+    ASSERT_EQ(messages.size(), 2U) << "picking the picked plug again warns again";
     EXPECT_EQ(window_text_utf8(chooser()), "vietnamci");
+    // The warning waits until the chooser has closed its list and its notification returned.
+    EXPECT_FALSE(messages[0].list_open) << "the warning came with the list open, picked by keys";
+    EXPECT_FALSE(messages[1].list_open) << "the warning came with the list open, picked by mouse";
 }
 
 TEST_F(Win32Window, ArrowKeysOnTheClosedChooserPickEachPlugInTurn) {
@@ -514,8 +518,21 @@ TEST_F(Win32Window, OverflowIsReportedAndLeavesEveryControlAsItWas) {
     EXPECT_EQ(window_text_utf8(chooser()), "kasprel");
 }
 
-// What an EDIT control draws: its own text, which EM_GETLINE reads past any WM_GETTEXT.
-std::wstring drawn_text(HWND edit) {
+// Closing the window destroys its controls and the result's tooltip with it. The window object
+// then asks nothing of their handles, which Windows may since have given to other windows: a
+// call on a destroyed handle would leave ERROR_INVALID_WINDOW_HANDLE behind.
+TEST_F(Win32Window, AsksNothingOfItsControlsOnceClosed) {
+    calculate("kasprel", "10"); // the result's tooltip is made with the first result
+    SendMessageW(window->handle(), WM_CLOSE, 0, 0);
+    pump();
+    ASSERT_EQ(window->handle(), nullptr);
+    SetLastError(ERROR_SUCCESS);
+    window.reset();
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+}
+
+// The EDIT control's own text, which EM_GETLINE reads past any WM_GETTEXT handling.
+std::wstring line_text(HWND edit) {
     std::wstring line(128, L'\0');
     *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(line.size());
     line.resize(static_cast<std::size_t>(
@@ -566,48 +583,128 @@ std::wstring tooltip_text(HWND window, HWND control) {
     return text;
 }
 
-// Every result from 5 to 40 characters is drawn whole inside the box or as its beginning
-// followed by "…"; its text, its tooltip and what is copied from it stay the whole result.
-TEST_F(Win32Window, ShowsEveryResultWholeOrAsItsBeginningWithAnEllipsis) {
+// How wide a text is in a control's font.
+LONG text_width(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    const HGDIOBJ before =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, before);
+    ReleaseDC(control, dc);
+    return extent.cx;
+}
+
+// Every result from 5 to 40 characters is held whole by the box, whatever it draws: its text,
+// its one line, its selection, what is copied from it and its tooltip. Its font is the largest
+// from 12 points down at which the result fits, or 7 points.
+TEST_F(Win32Window, HoldsEveryResultWholeInAFontThatFitsItDownTo7Points) {
     HWND box = control(layout::real_amount_box);
     for (int zeros = 0; zeros <= 35; ++zeros) {
         calculate("kasprel", "1e" + std::to_string(zeros));
         // 1.30g, 13.00g, 130.00g...: each power of ten adds a character.
         const std::wstring whole =
             zeros == 0 ? L"1.30g" : L"13" + std::wstring(zeros - 1, L'0') + L".00g";
+        const std::string at = to_utf8(whole);
         ASSERT_EQ(to_utf16(result()), whole);
-        EXPECT_EQ(tooltip_text(window->handle(), box), whole);
+        EXPECT_EQ(line_text(box), whole);
         SendMessageW(box, EM_SETSEL, 0, -1);
+        DWORD start = 1;
+        DWORD end = 0;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(std::vector<DWORD>({start, end}), std::vector<DWORD>({0, DWORD(whole.size())}))
+            << at;
         SendMessageW(box, WM_COPY, 0, 0);
         EXPECT_EQ(clipboard_text(), whole);
+        EXPECT_EQ(tooltip_text(window->handle(), box), whole);
 
-        const std::wstring shown = drawn_text(box);
-        const std::string at = to_utf8(whole) + " drawn as " + to_utf8(shown);
-        if (whole.size() <= 12) {
-            EXPECT_EQ(shown, whole) << at;
-        }
-        if (shown != whole) {
-            ASSERT_FALSE(shown.empty()) << at;
-            EXPECT_EQ(shown.back(), L'\x2026') << at;
-            EXPECT_EQ(whole.rfind(shown.substr(0, shown.size() - 1), 0), 0U) << at;
-        }
-        const LOGFONTW font = font_of(box);
-        const double points = -font.lfHeight * 72.0 / 96;
+        const double points = -font_of(box).lfHeight * 72.0 / 96;
         EXPECT_GE(points, 6.5) << at;
         EXPECT_LE(points, 12.5) << at;
-
-        // The text's width in the box's font leaves the caret's pixel inside its text area.
+        if (zeros == 0) {
+            EXPECT_GT(points, 11.5) << at;
+        }
+        // Fitting, it leaves the caret's pixel inside the text area.
         RECT area{};
         SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-        HDC dc = GetDC(box);
-        const HGDIOBJ before =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &extent);
-        SelectObject(dc, before);
-        ReleaseDC(box, dc);
-        EXPECT_LT(extent.cx, area.right - area.left) << at;
+        if (points > 7.5) {
+            EXPECT_LT(text_width(box, whole), area.right - area.left) << at << " at " << points;
+        }
     }
+}
+
+// The colours of a control's client area, row by row, as the screen shows them.
+std::vector<COLORREF> pixels_of(HWND control, HDC dc) {
+    RECT client{};
+    GetClientRect(control, &client);
+    std::vector<COLORREF> pixels;
+    for (LONG y = 0; y < client.bottom; ++y)
+        for (LONG x = 0; x < client.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
+}
+
+std::vector<COLORREF> drawn_pixels(HWND control) {
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(control);
+    std::vector<COLORREF> pixels = pixels_of(control, dc);
+    ReleaseDC(control, dc);
+    return pixels;
+}
+
+// A read-only EDIT control's whole text as DrawTextW cuts it with its end ellipsis: in the
+// control's font and text area, on the ground and in the colours its window gives it.
+std::vector<COLORREF> elided_pixels(HWND edit, const std::wstring& text) {
+    RECT client{};
+    GetClientRect(edit, &client);
+    HDC screen = GetDC(edit);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+    ReleaseDC(edit, screen);
+    FillRect(dc, &client,
+             reinterpret_cast<HBRUSH>(SendMessageW(GetParent(edit), WM_CTLCOLORSTATIC,
+                                                   reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(edit))));
+    RECT area{};
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const HGDIOBJ old_font =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    std::vector<COLORREF> pixels = pixels_of(edit, dc);
+    SelectObject(dc, old_font);
+    SelectObject(dc, old_bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// A result too long even at 7 points is drawn as its beginning and "…" by the toolkit's own
+// ellipsis while the box has no focus; with the focus it is the EDIT control's own drawing.
+TEST_F(Win32Window, DrawsAResultTooLongAt7PointsWithTheToolkitsEllipsisUnlessFocused) {
+    HWND box = control(layout::real_amount_box);
+    calculate("ulvo", "1e20");
+    const std::wstring whole = L"100000000000000000000.00g";
+    ASSERT_EQ(to_utf16(result()), whole);
+    ASSERT_EQ(font_of(box).lfHeight, -9) << "7 points at 96 dpi";
+    SetFocus(control(layout::calculate_btn));
+    const std::vector<COLORREF> elided = elided_pixels(box, whole);
+    const auto pixels_unlike_the_ellipsis = [&] {
+        const std::vector<COLORREF> drawn = drawn_pixels(box);
+        std::size_t unlike = 0;
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            unlike += drawn[i] != elided[i] ? 1 : 0;
+        return unlike;
+    };
+    EXPECT_EQ(pixels_unlike_the_ellipsis(), 0U);
+
+    key(VK_TAB, true); // back from Calculate to the box
+    ASSERT_EQ(GetFocus(), box);
+    EXPECT_GT(pixels_unlike_the_ellipsis(), 0U) << "the focused box drew the ellipsis";
+    key(VK_TAB);
+    EXPECT_EQ(pixels_unlike_the_ellipsis(), 0U) << "once the focus left it again";
 }
 
 // The name an assistive tool reads for a control, or what went wrong reading it.
