@@ -3,14 +3,17 @@
 # DLL such as libstdc++, libgcc or libwinpthread beside it), that it is a GUI program, that it
 # is hardened (a random load address with its relocations, no code run from data, a stack
 # protector and the checked C functions, and for x86 4 GB of address space), and that its
-# version record holds the texts given, read from the file with no Windows program run.
-#   check_imports.sh <objdump> <program.exe, unstripped> <x64|x86> <block> <Name=value...>
+# manifest and version record name it as given, read from the file with no Windows program run.
+#   check_imports.sh <objdump> <program.exe, unstripped> <x64|x86> <manifest name>
+#                    <manifest version> <block> <Name=value...>
 set -euo pipefail
 objdump=$1
 program=$2
 arch=$3
-block=$4
-shift 4
+manifest_name=$4
+manifest_version=$5
+block=$6
+shift 6
 [ -x "$objdump" ] || { echo "no objdump for the target: '$objdump'"; exit 1; }
 headers=$("$objdump" -p "$program")
 
@@ -48,6 +51,11 @@ symbols=$("$objdump" -t "$program")
 for symbol in __stack_chk_fail __chk_fail; do
   grep -qE " _?$symbol\$" <<<"$symbols" || { echo "no $symbol"; status=1; }
 done
+
+# The manifest (resource type 24) is the program's own assembly, of its name and version.
+identity="<assemblyIdentity type=\"win32\" name=\"$manifest_name\" version=\"$manifest_version\""
+wrestool -x --raw --type=24 "$program" | grep -qF -- "$identity" ||
+  { echo "the manifest's identity is not $identity"; status=1; }
 
 # The version record's strings are UTF-16, one a line as the resource script wrote them.
 texts=$(wrestool -x --raw --type=16 "$program" | strings -e l)
