@@ -66,7 +66,8 @@ for arch in "${architectures[@]}"; do
   cmake --build --preset "windows-$arch"
 done
 
-if ! wait "$wine_start"; then
+# The display was started in the background: its number is taken up here, for the tests.
+if ! wait "$wine_start" || ! quillmar_wine_use_display; then
   cat "$QUILLMAR_WINE_DIR/start.log" >&2
   echo "The Wine environment did not start." >&2
   exit 1

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The Wine environment the Windows tests run in: a prefix inside the project, set for
-# unattended runs, with Wine's own fonts installed; an Xvfb display; and a persistent
-# wineserver, so that each test program starts in a fraction of a second and ctest never waits
-# on a server that inherited its pipes. The windows-* test presets use the same values.
+# unattended runs, with Wine's own fonts installed; an Xvfb display of its own; and a
+# persistent wineserver, so that each test program starts in a fraction of a second and ctest
+# never waits on a server that inherited its pipes. The windows-* test presets use the same
+# values, and take the display from QUILLMAR_WINE_DISPLAY.
 #
-# Sourced, it defines the functions below and exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES
-# and DISPLAY. Run, it does one thing:
+# Sourced, it defines the functions below and exports WINEPREFIX, WINEDEBUG and
+# WINEDLLOVERRIDES, and, once the display runs, QUILLMAR_WINE_DISPLAY and DISPLAY: source it
+# before running ctest --preset windows-x64 by hand. Run, it does one thing:
 #   tools/wine-env.sh start                 make the prefix if needed, start display and server
 #   tools/wine-env.sh stop                  stop the server, and the display if it started it
 #   tools/wine-env.sh dpi <dots per inch>   set the screen's dots per inch for later programs
@@ -14,12 +16,13 @@
 
 QUILLMAR_ROOT=${QUILLMAR_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 QUILLMAR_WINE_DIR=$QUILLMAR_ROOT/build-wine
-QUILLMAR_WINE_DISPLAY=:91
+# The display the prefix's Xvfb serves, which Xvfb picks among the free ones as it starts: runs
+# side by side, from two checkouts, neither share a display nor end each other's.
+QUILLMAR_WINE_DISPLAY_FILE=$QUILLMAR_WINE_DIR/display
 export WINEPREFIX=$QUILLMAR_WINE_DIR/prefix
 export WINEDEBUG=-all
 # No prompts to install .NET or the HTML engine into a new prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=$QUILLMAR_WINE_DISPLAY
 # Wine's loader for 64-bit programs. Debian's wine, wineboot, winepath and regedit commands
 # take the 32-bit loader whenever wine32 is installed, and that loader fails on a machine that
 # cannot run 32-bit programs: everything that needs no 32-bit program goes through this one.
@@ -60,27 +63,47 @@ quillmar_runs_32bit() {
   return 1
 }
 
-# Asks the server itself: a socket alone may be one left behind by a server that was killed.
+# Whether the Xvfb that quillmar_wine_display started still runs and answers on its display.
+# The server itself is asked: a socket alone may be one left behind by a server that was killed.
 quillmar_wine_display_up() {
-  xwininfo -display "$QUILLMAR_WINE_DISPLAY" -root >/dev/null 2>&1
+  local pid display
+  pid=$(cat "$QUILLMAR_WINE_DIR/xvfb.pid" 2>/dev/null) || return 1
+  [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] || return 1
+  display=$(cat "$QUILLMAR_WINE_DISPLAY_FILE" 2>/dev/null) || return 1
+  xwininfo -display "$display" -root >/dev/null 2>&1
 }
 
-# Starts a 1024x768 Xvfb display on $QUILLMAR_WINE_DISPLAY unless one already serves it. Xvfb
-# itself replaces the lock file and socket of a server that is gone.
+# Exports the running display as QUILLMAR_WINE_DISPLAY and DISPLAY; fails when none runs.
+quillmar_wine_use_display() {
+  quillmar_wine_display_up || return 1
+  QUILLMAR_WINE_DISPLAY=$(cat "$QUILLMAR_WINE_DISPLAY_FILE")
+  export QUILLMAR_WINE_DISPLAY DISPLAY=$QUILLMAR_WINE_DISPLAY
+}
+
+# Starts a 1024x768 Xvfb display unless the one started before still runs, and uses it. Xvfb
+# takes the first free display number itself (-displayfd), and writes it once it listens.
 quillmar_wine_display() {
-  quillmar_wine_display_up && return 0
-  mkdir -p "$QUILLMAR_WINE_DIR"
-  # Its streams go to a file: a server left holding a caller's pipe keeps the reader waiting.
-  setsid Xvfb "$QUILLMAR_WINE_DISPLAY" -screen 0 1024x768x24 -nolisten tcp \
-    </dev/null >"$QUILLMAR_WINE_DIR/xvfb.log" 2>&1 &
-  local pid=$! _
-  echo "$pid" >"$QUILLMAR_WINE_DIR/xvfb.pid"
-  for _ in $(seq 50); do
-    quillmar_wine_display_up && return 0
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  echo "Xvfb did not start on $QUILLMAR_WINE_DISPLAY:" >&2
+  if ! quillmar_wine_display_up; then
+    mkdir -p "$QUILLMAR_WINE_DIR"
+    local number=$QUILLMAR_WINE_DIR/xvfb.number
+    rm -f "$QUILLMAR_WINE_DISPLAY_FILE"
+    : >"$number"
+    # Its streams go to a file: a server left holding a caller's pipe keeps the reader waiting.
+    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+      3>"$number" </dev/null >"$QUILLMAR_WINE_DIR/xvfb.log" 2>&1 &
+    local pid=$! _
+    echo "$pid" >"$QUILLMAR_WINE_DIR/xvfb.pid"
+    for _ in $(seq 50); do
+      if grep -qx '[0-9][0-9]*' "$number"; then
+        echo ":$(cat "$number")" >"$QUILLMAR_WINE_DISPLAY_FILE"
+        quillmar_wine_display_up && break
+      fi
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+  fi
+  quillmar_wine_use_display && return 0
+  echo "Xvfb did not start:" >&2
   cat "$QUILLMAR_WINE_DIR/xvfb.log" >&2
   return 1
 }
@@ -113,6 +136,10 @@ quillmar_wine_settings() {
 # Makes the prefix once, and starts the display and a wineserver that stays until stopped.
 quillmar_wine_start() {
   mkdir -p "$WINEPREFIX"
+  if ! quillmar_wine_display_up; then
+    # A server kept from an earlier display would keep its programs on that one.
+    quillmar_wine_stop_server
+  fi
   quillmar_wine_display || return 1
   if [ ! -f "$QUILLMAR_WINE_DIR/prefix.made" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
@@ -147,7 +174,7 @@ quillmar_wine_stop_display() {
   if [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ]; then
     kill "$pid"
   fi
-  rm -f "$pid_file"
+  rm -f "$pid_file" "$QUILLMAR_WINE_DISPLAY_FILE"
 }
 
 # Sets the screen's dots per inch (96 is 100 %, 144 is 150 %) for the programs started after.
@@ -168,10 +195,16 @@ quillmar_wine_at_dpi() {
   return "$status"
 }
 
+# A display started before, by another shell, serves this one too.
+quillmar_wine_use_display || true
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
   set -euo pipefail
   case ${1:-} in
-    start) quillmar_wine_start ;;
+    start)
+      quillmar_wine_start
+      echo "Wine's display is $DISPLAY"
+      ;;
     stop)
       quillmar_wine_stop_server
       quillmar_wine_stop_display
