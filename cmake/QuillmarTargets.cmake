@@ -1,4 +1,5 @@
-# Helpers that give every target of the project the same compiler settings.
+# Helpers that give every target of the project the same compiler settings. Every build here
+# uses GCC or Clang: Debian's, MinGW-w64's and Emscripten's.
 
 # The protections careful distributors build every program with: a stack protector on each
 # function with arrays or addresses taken, checked variants of the C library's copying and
@@ -6,7 +7,7 @@
 # on Linux stack clash probes and a symbol table that is resolved at start and then made
 # read-only. Programs stay position-independent, as the compilers make them by default.
 function(quillmar_harden target)
-    if(EMSCRIPTEN OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    if(EMSCRIPTEN)
         return()
     endif()
     target_compile_options(${target} PRIVATE
@@ -32,18 +33,11 @@ endfunction()
 # and the sanitizers when the build asks for them. A sanitizer report stops the program: no
 # error is reported and then let pass.
 function(quillmar_target_options target)
-    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-        if(QUILLMAR_WARNINGS_AS_ERRORS)
-            target_compile_options(${target} PRIVATE -Werror)
-        endif()
-        quillmar_harden(${target})
-    elseif(MSVC)
-        target_compile_options(${target} PRIVATE /W4 /utf-8)
-        if(QUILLMAR_WARNINGS_AS_ERRORS)
-            target_compile_options(${target} PRIVATE /WX)
-        endif()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(QUILLMAR_WARNINGS_AS_ERRORS)
+        target_compile_options(${target} PRIVATE -Werror)
     endif()
+    quillmar_harden(${target})
     if(QUILLMAR_SANITIZE)
         set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
         target_compile_options(${target} PRIVATE ${sanitizers} -fno-omit-frame-pointer)

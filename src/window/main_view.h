@@ -6,8 +6,8 @@
 
 namespace quillmar {
 
-// What the window's handlers need of the window: the Qt window implements it, and tests
-// stand in for it to check the handlers without any widget.
+// What the window's handlers need of the window: each front end's window implements it (Qt,
+// Win32 and the web page), and tests stand in for it to check the handlers without any widget.
 class main_view {
 public:
     virtual ~main_view() = default;

@@ -62,6 +62,8 @@ inline constexpr colour ground{0, 64, 0};
 inline constexpr colour box_label_colour{255, 255, 255};
 
 using enum control_kind;
+// The title's 18-point line is taller than its label: every front end stands the text on the
+// label's bottom edge, which keeps both the capitals and the tail of the "Q" inside the label.
 // clang-format off
 inline constexpr control_layout title_text     {"Quillmar_text",   label,    "Quillmar95",   {1680,  120, 2175, 375}, title_family,   18.0};
 inline constexpr control_layout select_plug    {"select_plug",     chooser,  "select plug",  {1800, 1080, 1815, 315}, control_family, 8.25};

@@ -5,7 +5,7 @@
 // and a SetUp() that throws keeps the test body from running.
 //
 // Not for callbacks that Qt calls from its event loop: an exception must not pass through Qt.
-// A callback that may throw runs inside on_next_modal_box() (modal_guard.h), which catches it.
+// A check that may throw runs inside a modal_box_check (modal_box_check.h), which catches it.
 #include <stdexcept>
 #include <string>
 
