@@ -3,8 +3,6 @@
 #include "platform/message_box.h"
 
 #include <array>
-#include <bit>
-#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -17,15 +15,16 @@ struct plug {
     double factor;
 };
 
-// The plugs in the order they fill the chooser. The factors are given as bit patterns because
-// three of them are one unit in the last place below the decimal they resemble (0.9, 0.75, 1.3),
-// and results such as 2.5 with "morlu" depend on exactly that.
+// The plugs in the order they fill the chooser. Three factors are one unit in the last place
+// below the decimal they resemble (0.9, 0.75, 1.3), and results such as 2.5 with "morlu" depend
+// on exactly that. Hexadecimal literals name those doubles bit for bit, where a decimal one
+// leaves the last bit to how the compiler rounds it.
 inline constexpr std::array<plug, 5> plug_table{{
-    {"tvex", std::bit_cast<double>(std::uint64_t{0x3FECCCCCCCCCCCCC})},
-    {"morlu", std::bit_cast<double>(std::uint64_t{0x3FE7FFFFFFFFFFFF})},
-    {"kasprel", std::bit_cast<double>(std::uint64_t{0x3FF4CCCCCCCCCCCC})},
-    {"ulvo", std::bit_cast<double>(std::uint64_t{0x3FF0000000000000})},
-    {"vietnamci", std::bit_cast<double>(std::uint64_t{0x3FF0000000000000})},
+    {"tvex", 0x1.cccccccccccccp-1},
+    {"morlu", 0x1.7ffffffffffffp-1},
+    {"kasprel", 0x1.4ccccccccccccp+0},
+    {"ulvo", 1.0},
+    {"vietnamci", 1.0},
 }};
 
 // The hidden plug that About unlocks; it has no factor.

@@ -1,11 +1,11 @@
 #include "platform/number_format.h"
 
-#include <bit>
 #include <cfloat>
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <iomanip>
 #include <limits>
@@ -148,10 +148,12 @@ TEST(FormatTwoDecimalsProperty, AgreesWithAnIndependentRoundingForRandomDoubles)
                 value = std::nextafter(value, step > 0 ? INFINITY : -INFINITY);
             break;
         }
-        default: // any bit pattern of a finite double below 1e15
-            value = std::bit_cast<double>(bits(random));
+        default: { // any bit pattern of a finite double below 1e15
+            const std::uint64_t pattern = bits(random);
+            std::memcpy(&value, &pattern, sizeof value);
             if (!std::isfinite(value) || std::fabs(value) >= 1e15)
                 continue;
+        }
         }
         ASSERT_EQ(format_two_decimals(value, decimal_separator::point), reference_format(value))
             << "value " << std::hexfloat << value;
