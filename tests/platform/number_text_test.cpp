@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The digits and the exponent together decide the range.
         accepted_case{"0.0001e312", 1e308}, accepted_case{"0.000001e-320", 0.0},
         accepted_case{"100000e-330", 0.0},
+        accepted_case{"0." + std::string(500, '0') + "1e100", 0.0},
         accepted_case{"123456789012345678901234567890", 1.2345678901234568e29}));
 
 // Where the user's separator is the comma, it reads as the decimal point, once.
@@ -101,6 +102,7 @@ TEST(NumberText, LongTextsBeyondTheRangeAreRejected) {
     EXPECT_FALSE(read_number(std::string(100000, '7'), point).has_value());
     // A negative exponent that does not bring the digits back into range.
     EXPECT_FALSE(read_number("1" + std::string(400, '0') + "e-10", comma).has_value());
+    EXPECT_FALSE(read_number("1" + std::string(400, '0') + "e-0050", point).has_value());
 }
 
 class RejectedNumber : public testing::TestWithParam<std::string> {};
@@ -127,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         "1.2.3"s, "."s, "+"s, "-"s, "+."s, ".e5"s, "5e"s, "e5"s, "1e+"s, "1e-"s, "1e5.5"s, "1 e5"s,
         "1e 5"s, "1ee5"s,
         // beyond the range of a double
-        "1e400"s, "-1e400"s, "1.8e308"s, "1e99999999999999999999999"s, "0.001e312"s,
+        "1e400"s, "1e+400"s, "-1e400"s, "1.8e308"s, "1e99999999999999999999999"s, "0.001e312"s,
         // digits that are not ASCII: full-width, Arabic-Indic, superscript
         "\xEF\xBC\x91\xEF\xBC\x92"s, "\xD9\xA3"s, "1\xC2\xB2"s,
         // control characters, NUL included; only spaces and tabs count as blanks

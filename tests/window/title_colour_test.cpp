@@ -12,6 +12,9 @@ TEST(ContrastRatio, FollowsTheGuidelinesFormula) {
     // Worked by hand from the formula: the green's luminance is 0.7152 * 0.05127.
     EXPECT_NEAR(contrast_ratio({255, 255, 255}, layout::ground), 12.12, 0.01);
     EXPECT_NEAR(contrast_ratio({0x2d, 0x2d, 0x2d}, layout::ground), 1.14, 0.01);
+    // Dark greys: 5 on the curve's straight part near black, 25 just past its bend.
+    EXPECT_NEAR(contrast_ratio({5, 5, 5}, {0, 0, 0}), 1.03035, 1e-4);
+    EXPECT_NEAR(contrast_ratio({25, 25, 25}, {0, 0, 0}), 1.19442, 1e-4);
 }
 
 struct title_case {
