@@ -1,10 +1,36 @@
 // The page's side of the window: it hands the user's clicks and keys to the program's
 // handlers, one at a time, and makes the chooser the editable combo box of the WAI-ARIA
 // combobox pattern: a text field, a button and a list, with no autocompletion or filtering.
-// Built into quillmar95.js ahead of the program, with which it shares Module.
+// Built into quillmar95.js ahead of the program, with which it shares Module; Emscripten's
+// minifier reads no syntax newer than ES2019 (no ?. nor ??).
 (() => {
   const byId = id => document.getElementById(id);
   const main = byId("main");
+
+  // Until the window shows, any error ends the start: the page then says so in the window's
+  // place, instead of staying blank with the reason in the console alone.
+  let started = false;
+  function failed(reason) {
+    if (started) return;
+    started = true;
+    main.hidden = true;
+    byId("failure_reason").textContent = String(reason && reason.message || reason);
+    byId("failure").hidden = false;
+  }
+  addEventListener("error", event => failed(event.error || event.message));
+  addEventListener("unhandledrejection", event => failed(event.reason));
+  Module.onAbort = failed;
+
+  // On a screen narrower than the window, as a phone's, the window is scaled down evenly to
+  // fit it; zoom lays it out anew at that size, so its text stays sharp. Where it fits, it is
+  // left as it is. Twice: a scroll bar that the window's whole width brought goes once the
+  // window fits, and leaves more room.
+  function fitScreen() {
+    for (let pass = 0; pass < 2; ++pass) {
+      const scale = document.documentElement.clientWidth / main.offsetWidth;
+      main.style.zoom = scale < 1 ? scale : "";
+    }
+  }
 
   // A handler that shows a message returns here while the message is up, and its promise
   // settles once the handler has ended. Until then no other handler starts, so a click that
@@ -83,9 +109,13 @@
 
   byId("Calculate_btn").addEventListener("click", () => run("quillmar_calculate_click"));
   byId("About_btn").addEventListener("click", () => run("quillmar_about_click"));
-  // Return in the amount box does what a press of Calculate does.
+  // Return in the amount box does what a press of Calculate does. The key is consumed: the
+  // message it may open takes the focus at once, and the same key's press must not land on
+  // that message's OK and close it. Return that ends a composition only ends it.
   byId("skera_box").addEventListener("keydown", event => {
-    if (event.key === "Enter") run("quillmar_calculate_click");
+    if (event.key !== "Enter" || event.isComposing) return;
+    event.preventDefault();
+    run("quillmar_calculate_click");
   });
   matchMedia("(prefers-color-scheme: dark)")
       .addEventListener("change", () => Module.ccall("quillmar_colour_title"));
@@ -93,6 +123,10 @@
   // Once the program has placed and filled the window: show it with the chooser's text
   // selected, as when tabbing into it, and keep the page's files for working offline.
   Module.postRun = [() => {
+    if (started) return;
+    started = true;
+    fitScreen();
+    addEventListener("resize", fitScreen);
     main.classList.add("ready");
     field.focus();
     field.select();

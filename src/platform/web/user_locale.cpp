@@ -7,10 +7,18 @@ namespace {
 // The bodies of EM_JS are JavaScript, which clang-format would take for C++.
 // clang-format off
 
-// The character Intl writes between the whole part and the fraction of 1.5.
+// The character Intl writes between the whole part and the fraction of 1.5, in the first of
+// the browser's languages that Intl accepts; a user may have typed anything into that list,
+// "C" say. With none, the full stop.
 EM_JS(int, decimal_point_code, (), {
-    const parts = new Intl.NumberFormat(navigator.languages).formatToParts(1.5);
-    return parts.find(part => part.type == "decimal").value.charCodeAt(0);
+    for (const language of navigator.languages || []) {
+        try {
+            const parts = new Intl.NumberFormat(language).formatToParts(1.5);
+            return parts.find(part => part.type == "decimal").value.charCodeAt(0);
+        } catch (rejected) {
+        }
+    }
+    return 46;
 });
 // clang-format on
 
