@@ -1,6 +1,7 @@
 // Takes the web page's pictures in headless Chromium, at twice the pixel ratio: at start, after
-// 10 with "kasprel", a message up, under German and under a dark colour scheme. The README
-// shows the first two, copied to docs/.
+// 10 with "kasprel", a message up, under German and under a dark colour scheme, and on a phone
+// 320 pixels wide at start and with a message up. The README shows the pictures at start and
+// after a calculation, and the phone at start, copied to docs/.
 //   node tools/web/screenshots.mjs [folder]      after tools/build-web.sh; build-web/screenshots
 import { mkdirSync } from "node:fs";
 import path from "node:path";
@@ -10,10 +11,12 @@ const folder = process.argv[2] ?? path.join(defaultSite, "../screenshots");
 mkdirSync(folder, { recursive: true });
 const server = await serve();
 
-async function picture(name, { lang, dark, input = async () => {} } = {}) {
+const phone = { width: 320, height: 568, isMobile: true, hasTouch: true };
+
+async function picture(name, { lang, dark, screen = { width: 395, height: 410 }, input = async () => {} } = {}) {
   const browser = await launch({ lang });
   const page = await browser.newPage();
-  await page.setViewport({ width: 395, height: 410, deviceScaleFactor: 2 });
+  await page.setViewport({ ...screen, deviceScaleFactor: 2 });
   if (dark) await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "dark" }]);
   await page.goto(server.url);
   await page.waitForSelector("#main.ready");
@@ -36,4 +39,6 @@ await picture("web-after-calculate", { input: page => calculate(page, "10") });
 await picture("web-message", { input: page => page.click("#Calculate_btn").then(() => page.waitForSelector("#message[open]")) });
 await picture("web-german", { lang: "de-DE", input: page => calculate(page, "1,5") });
 await picture("web-dark", { dark: true, input: page => calculate(page, "10") });
+await picture("web-phone-320", { screen: phone });
+await picture("web-phone-320-message", { screen: phone, input: page => page.tap("#Calculate_btn").then(() => page.waitForSelector("#message[open]")) });
 await server.stop();
