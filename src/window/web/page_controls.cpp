@@ -33,6 +33,10 @@ EM_JS(void, js_set_style, (const char* id, const char* property, const char* tex
     document.getElementById(UTF8ToString(id)).style[UTF8ToString(property)] = UTF8ToString(text);
 });
 
+EM_JS(void, js_set_page_property, (const char* property, const char* text), {
+    document.documentElement.style.setProperty(UTF8ToString(property), UTF8ToString(text));
+});
+
 // The value in memory the caller frees.
 EM_JS(char*, js_value, (const char* id), {
     const text = document.getElementById(UTF8ToString(id)).value;
@@ -79,53 +83,62 @@ int size_of(std::string_view text) {
     return static_cast<int>(text.size());
 }
 
+std::string css_colour(quillmar::layout::colour colour) {
+    return "rgb(" + std::to_string(colour.red) + " " + std::to_string(colour.green) + " " +
+           std::to_string(colour.blue) + ")";
+}
+
 } // namespace
 
 namespace quillmar::page {
 
-void place(const char* id, layout::twips_rect where, const std::string& font) {
+void place(std::string_view id, layout::twips_rect where, const std::string& font) {
     const auto pixels = [](int twips) { return layout::to_pixels(twips, layout::standard_dpi); };
-    js_place(id, pixels(where.left), pixels(where.top), pixels(where.width), pixels(where.height),
-             font.c_str());
+    js_place(std::string(id).c_str(), pixels(where.left), pixels(where.top), pixels(where.width),
+             pixels(where.height), font.c_str());
 }
 
-void set_text(const char* id, std::string_view text) {
-    js_set_property(id, "textContent", text.data(), size_of(text));
+void set_text(std::string_view id, std::string_view text) {
+    js_set_property(std::string(id).c_str(), "textContent", text.data(), size_of(text));
 }
 
-void set_label(const char* id, std::string_view accessible_name) {
-    js_set_attribute(id, "aria-label", accessible_name.data(), size_of(accessible_name));
+void set_label(std::string_view id, std::string_view accessible_name) {
+    js_set_attribute(std::string(id).c_str(), "aria-label", accessible_name.data(),
+                     size_of(accessible_name));
 }
 
-std::string value(const char* id) {
-    const std::unique_ptr<char, decltype(&std::free)> text(js_value(id), &std::free);
+std::string value(std::string_view id) {
+    const std::unique_ptr<char, decltype(&std::free)> text(js_value(std::string(id).c_str()),
+                                                           &std::free);
     return text.get();
 }
 
-void set_value(const char* id, std::string_view text) {
-    js_set_property(id, "value", text.data(), size_of(text));
+void set_value(std::string_view id, std::string_view text) {
+    js_set_property(std::string(id).c_str(), "value", text.data(), size_of(text));
 }
 
-void set_font(const char* id, const std::string& font) {
-    js_set_style(id, "font", font.c_str());
+void set_font(std::string_view id, const std::string& font) {
+    js_set_style(std::string(id).c_str(), "font", font.c_str());
 }
 
-void set_tooltip(const char* id, std::string_view text) {
-    js_set_property(id, "title", text.data(), size_of(text));
+void set_tooltip(std::string_view id, std::string_view text) {
+    js_set_property(std::string(id).c_str(), "title", text.data(), size_of(text));
 }
 
-void set_colour(const char* id, layout::colour colour) {
-    const std::string css = "rgb(" + std::to_string(colour.red) + " " +
-                            std::to_string(colour.green) + " " + std::to_string(colour.blue) + ")";
-    js_set_style(id, "color", css.c_str());
+void set_colour(std::string_view id, layout::colour colour) {
+    js_set_style(std::string(id).c_str(), "color", css_colour(colour).c_str());
 }
 
-void append_option(const char* list_id, std::string_view text) {
-    js_append_option(list_id, text.data(), size_of(text));
+void set_page_colour(std::string_view property, layout::colour colour) {
+    js_set_page_property(std::string(property).c_str(), css_colour(colour).c_str());
 }
 
-double text_room(const char* id) {
-    return js_text_room(id);
+void append_option(std::string_view list_id, std::string_view text) {
+    js_append_option(std::string(list_id).c_str(), text.data(), size_of(text));
+}
+
+double text_room(std::string_view id) {
+    return js_text_room(std::string(id).c_str());
 }
 
 double text_width(const std::string& font, std::string_view text) {

@@ -10,19 +10,21 @@
 namespace quillmar::page {
 
 // Gives an element its place in CSS pixels, from twips at 96 dpi, and its font.
-void place(const char* id, layout::twips_rect where, const std::string& font);
-void set_text(const char* id, std::string_view text);
-void set_label(const char* id, std::string_view accessible_name);
-[[nodiscard]] std::string value(const char* id);
-void set_value(const char* id, std::string_view text);
-void set_font(const char* id, const std::string& font);
-void set_tooltip(const char* id, std::string_view text);
-void set_colour(const char* id, layout::colour colour);
+void place(std::string_view id, layout::twips_rect where, const std::string& font);
+void set_text(std::string_view id, std::string_view text);
+void set_label(std::string_view id, std::string_view accessible_name);
+[[nodiscard]] std::string value(std::string_view id);
+void set_value(std::string_view id, std::string_view text);
+void set_font(std::string_view id, const std::string& font);
+void set_tooltip(std::string_view id, std::string_view text);
+void set_colour(std::string_view id, layout::colour colour);
+// Sets a CSS custom property of the whole page to a colour, for the style sheet to use.
+void set_page_colour(std::string_view property, layout::colour colour);
 // Adds an option with the text at the end of a listbox.
-void append_option(const char* list_id, std::string_view text);
+void append_option(std::string_view list_id, std::string_view text);
 
 // The width in CSS pixels of the room an element leaves for its text.
-[[nodiscard]] double text_room(const char* id);
+[[nodiscard]] double text_room(std::string_view id);
 // The width in CSS pixels of a text in a font.
 [[nodiscard]] double text_width(const std::string& font, std::string_view text);
 // The colour CSS calls Canvas, the background of the page's windows under its colour scheme.

@@ -10,24 +10,21 @@
 namespace quillmar {
 namespace {
 
-// The page's element for each control of the layout. The two labels that share the name
-// "Label1" are told apart by their index, as ids must be unique.
-struct page_control {
-    const layout::control_layout& control;
-    const char* id;
-};
+// A control's element is called by the control's name, as the desktops name their widgets; the
+// two labels that share the name "Label1" add their index, as ids are unique.
+std::string id_of(const layout::control_layout& control) {
+    if (&control == &layout::amount_label)
+        return std::string(control.name) + "_0";
+    if (&control == &layout::result_label)
+        return std::string(control.name) + "_1";
+    return std::string(control.name);
+}
 
-constexpr page_control controls[] = {
-    {layout::title_text, "Quillmar_text"},    {layout::select_plug, "select_plug"},
-    {layout::skera_box, "skera_box"},         {layout::real_amount_box, "real_amount_box"},
-    {layout::calculate_btn, "Calculate_btn"}, {layout::amount_label, "Label1_0"},
-    {layout::result_label, "Label1_1"},       {layout::about_btn, "About_btn"},
-};
-
-// The chooser is a text field, a button and a list inside the placed element.
-constexpr const char* chooser_field = "plug_text";
-constexpr const char* chooser_button = "plug_button";
-constexpr const char* chooser_list = "plug_list";
+// The window's own element, and the chooser's text field, button and list inside its element.
+constexpr std::string_view window_id = "main";
+constexpr std::string_view chooser_field = "plug_text";
+constexpr std::string_view chooser_button = "plug_button";
+constexpr std::string_view chooser_list = "plug_list";
 
 std::string font_of(const layout::control_layout& control, double point_size) {
     return css_font(control.family, point_size);
@@ -36,14 +33,17 @@ std::string font_of(const layout::control_layout& control, double point_size) {
 } // namespace
 
 page_window::page_window() : controller_(*this, user_decimal_separator()) {
-    for (const auto& [control, id] : controls) {
-        page::place(id, control.place, font_of(control, control.point_size));
-        if (control.kind == layout::control_kind::label ||
-            control.kind == layout::control_kind::button)
-            page::set_text(id, control.text);
+    // The style sheet draws the window and the messages' titles on the layout's green.
+    page::place(window_id, {0, 0, layout::client_area.width, layout::client_area.height}, "");
+    page::set_page_colour("--ground", layout::ground);
+    for (const layout::control_layout* control : layout::tab_order) {
+        page::place(id_of(*control), control->place, font_of(*control, control->point_size));
+        if (control->kind == layout::control_kind::label ||
+            control->kind == layout::control_kind::button)
+            page::set_text(id_of(*control), control->text);
     }
     page::set_value(chooser_field, layout::select_plug.text);
-    for (const char* part : {chooser_field, chooser_button, chooser_list})
+    for (const std::string_view part : {chooser_field, chooser_button, chooser_list})
         page::set_label(part, layout::chooser_accessible_name);
     colour_title();
 }
@@ -53,7 +53,7 @@ void page_window::load() {
 }
 
 void page_window::colour_title() {
-    page::set_colour("Quillmar_text", title_colour(page::canvas_colour()));
+    page::set_colour(id_of(layout::title_text), title_colour(page::canvas_colour()));
 }
 
 std::string page_window::plug_text() const {
@@ -61,25 +61,25 @@ std::string page_window::plug_text() const {
 }
 
 std::string page_window::amount_text() const {
-    return page::value("skera_box");
+    return page::value(id_of(layout::skera_box));
 }
 
 void page_window::set_result_text(const std::string& text) {
-    const layout::control_layout& box = layout::real_amount_box;
-    const result_fit fit = fit_result(
-        text, page::text_room("real_amount_box"), [](std::string_view shown, double points) {
-            return page::text_width(font_of(layout::real_amount_box, points), shown);
+    const std::string id = id_of(layout::real_amount_box);
+    const double points =
+        result_point_size(text, page::text_room(id), [](std::string_view shown, double size) {
+            return page::text_width(font_of(layout::real_amount_box, size), shown);
         });
-    // The box keeps the whole result, which is what is selected and copied; where it does
-    // not fit even at the smallest size, the box's text-overflow draws its beginning and "…"
-    // where fit_result cuts it: after the last whole character that leaves room for "…".
-    page::set_font("real_amount_box", font_of(box, fit.point_size));
-    page::set_value("real_amount_box", text);
-    page::set_tooltip("real_amount_box", text);
+    // The box keeps the whole result, which is what is selected, copied and read out; where it
+    // does not fit even at the smallest size, the box's text-overflow draws its beginning and
+    // "…" until it has the focus, and then it scrolls.
+    page::set_font(id, font_of(layout::real_amount_box, points));
+    page::set_value(id, text);
+    page::set_tooltip(id, text);
 }
 
 void page_window::set_calculate_caption(const std::string& caption) {
-    page::set_text("Calculate_btn", caption);
+    page::set_text(id_of(layout::calculate_btn), caption);
 }
 
 void page_window::append_plug(const std::string& name) {
