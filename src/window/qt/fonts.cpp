@@ -4,12 +4,8 @@
 
 namespace quillmar {
 
-QFont bold_font([[maybe_unused]] std::string_view family, double point_size) {
-#ifdef Q_OS_WIN
-    QFont font(QString::fromUtf8(family));
-#else
+QFont bold_font(double point_size) {
     QFont font(QStringLiteral("Liberation Sans"));
-#endif
     font.setPointSizeF(point_size);
     font.setWeight(QFont::Bold);
     return font;

@@ -28,7 +28,7 @@ QString text_of(const layout::control_layout& control) {
 template <class Control> Control* place(Control* control, const layout::control_layout& where) {
     control->setObjectName(QString::fromUtf8(where.name));
     control->setGeometry(layout::to_qt(where.place));
-    control->setFont(bold_font(where.family, where.point_size));
+    control->setFont(bold_font(where.point_size));
     return control;
 }
 
@@ -60,7 +60,7 @@ main_window::main_window(message_shower show_message)
     install_window_accessibility();
     // Controls lay out their text as they are made, in the font they inherit; inheriting the
     // chooser's font spares loading the desktop's default font, which no control shows.
-    setFont(bold_font(layout::select_plug.family, layout::select_plug.point_size));
+    setFont(bold_font(layout::select_plug.point_size));
 
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QString::fromUtf8(application_title));
@@ -81,8 +81,7 @@ main_window::main_window(message_shower show_message)
 
 void main_window::build_controls() {
     title_ = place(new QLabel(text_of(layout::title_text), this), layout::title_text);
-    // The 18-point line is taller than the label; standing on the label's bottom edge keeps
-    // both the capitals and the tail of the "Q" inside it.
+    // On the label's bottom edge, as layout::title_text explains.
     title_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     colour_title();
 
@@ -91,8 +90,7 @@ void main_window::build_controls() {
 
     skera_box_ = place(new QLineEdit(this), layout::skera_box);
 
-    real_amount_box_ =
-        place(new result_box(layout::real_amount_box.family, this), layout::real_amount_box);
+    real_amount_box_ = place(new result_box(this), layout::real_amount_box);
 
     calculate_btn_ =
         place(new QPushButton(text_of(layout::calculate_btn), this), layout::calculate_btn);

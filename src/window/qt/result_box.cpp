@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <algorithm>
+#include <string_view>
 
 namespace quillmar {
 namespace {
@@ -15,18 +15,25 @@ namespace {
 // QLineEdit keeps two pixels free of text on each side.
 constexpr int line_edit_side_margin = 2;
 
+// A line's width as QLineEdit rounds it when it decides whether to scroll the line.
+int line_width(const QString& line, const QFont& font, const QPaintDevice* device) {
+    return qRound(QFontMetricsF(font, device).horizontalAdvance(line));
+}
+
 } // namespace
 
-result_box::result_box(std::string_view family, QWidget* parent)
-    : QLineEdit(parent), family_(family) {
+result_box::result_box(QWidget* parent) : QLineEdit(parent) {
     // Nothing reads the result box: it can be selected and copied, not typed into.
     setReadOnly(true);
-    // The box draws its text centred itself; QLineEdit lays it out the same way, so that a
-    // click or a drag selects the characters under the mouse.
     setAlignment(Qt::AlignCenter);
 }
 
-QRect result_box::text_area() const {
+int result_box::room() const {
+    // QLineEdit scrolls a line that leaves no pixel for the cursor.
+    return line_area().width() - 1;
+}
+
+QRect result_box::line_area() const {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     return style()
@@ -36,50 +43,38 @@ QRect result_box::text_area() const {
 }
 
 void result_box::show_result(const std::string& result) {
-    const result_fit fit =
-        fit_result(result, text_area().width(), [this](std::string_view shown, double points) {
-            const QFontMetricsF metrics(bold_font(family_, points), this);
-            return metrics.horizontalAdvance(QString::fromUtf8(shown));
+    const double points =
+        result_point_size(result, room(), [this](std::string_view line, double size) {
+            return line_width(QString::fromUtf8(line), bold_font(size), this);
         });
-    setFont(bold_font(family_, fit.point_size));
+    setFont(bold_font(points));
     const QString whole = QString::fromStdString(result);
     setText(whole);
     setToolTip(whole);
-    shortened_ = fit.shown == result ? QString() : QString::fromStdString(fit.shown);
 }
 
-QString result_box::shown_text() const {
-    return shortened_.isEmpty() ? text() : shortened_;
+QString result_box::unfocused_text() const {
+    if (line_width(text(), font(), this) <= room())
+        return text();
+    return fontMetrics().elidedText(text(), Qt::ElideRight, room());
 }
 
-void result_box::paintEvent(QPaintEvent* /*event*/) {
-    // QLineEdit scrolls a text that leaves no room for the font's widest overhang on either
-    // side, which a fitted result seldom does; so the box centres and draws its text itself,
-    // inside the line edit's own frame.
+void result_box::paintEvent(QPaintEvent* event) {
+    const QString shown = unfocused_text();
+    if (hasFocus() || shown == text()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-
-    const QString shown = shown_text();
-    const QFontMetrics metrics = fontMetrics();
-    const QRect line = QStyle::alignedRect(layoutDirection(), Qt::AlignCenter,
-                                           metrics.size(Qt::TextSingleLine, shown), text_area());
+    // The line stands where QLineEdit puts it, so that it keeps its height as the focus comes
+    // and goes.
+    QRect line = line_area();
+    line.setTop(line.top() + (line.height() - fontMetrics().height() + 1) / 2);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(line, Qt::AlignCenter | Qt::TextSingleLine, shown);
-    if (!hasSelectedText())
-        return;
-    // The characters the shown text keeps whole; the "…" stands for the rest.
-    const auto kept = static_cast<int>(shortened_.isEmpty() ? shown.size() : shown.size() - 1);
-    const int start = std::min(selectionStart(), kept);
-    const int end = selectionEnd() > kept ? static_cast<int>(shown.size()) : selectionEnd();
-    QRect selected = line;
-    selected.setLeft(line.left() + metrics.horizontalAdvance(shown.left(start)));
-    selected.setRight(line.left() + metrics.horizontalAdvance(shown.left(end)) - 1);
-    painter.fillRect(selected, palette().brush(QPalette::Highlight));
-    painter.setClipRect(selected);
-    painter.setPen(palette().color(QPalette::HighlightedText));
-    painter.drawText(line, Qt::AlignCenter | Qt::TextSingleLine, shown);
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, shown);
 }
 
 } // namespace quillmar

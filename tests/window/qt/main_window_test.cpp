@@ -360,8 +360,8 @@ ink_columns ink_of(QWidget* box) {
     return ink;
 }
 
-// Every result from 5 to 40 characters is drawn whole inside the box, centred, or as its
-// beginning followed by "…"; the box's text, tooltip and accessible value stay the whole.
+// Every result from 5 to 40 characters is drawn whole inside the unfocused box, centred, or as
+// its beginning followed by "…"; the box's text, tooltip and accessible value stay the whole.
 TEST_F(MainWindow, ShowsEveryResultWholeOrAsItsBeginningWithAnEllipsis) {
     const auto* box = control<quillmar::result_box>("real_amount_box");
     type_plug("kasprel");
@@ -374,12 +374,13 @@ TEST_F(MainWindow, ShowsEveryResultWholeOrAsItsBeginningWithAnEllipsis) {
         EXPECT_EQ(box->toolTip(), whole);
         EXPECT_EQ(accessible(result_box())->text(QAccessible::Value), whole);
 
-        const QString shown = box->shown_text();
+        const QString shown = box->unfocused_text();
         const std::string at = whole.toStdString() + " drawn as " + shown.toStdString();
         if (whole.size() <= 12) {
             EXPECT_EQ(shown, whole) << at;
         }
         if (shown != whole) {
+            EXPECT_DOUBLE_EQ(box->font().pointSizeF(), 7.0) << at;
             EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << at;
             EXPECT_TRUE(whole.startsWith(shown.chopped(1))) << at;
         }
@@ -398,6 +399,30 @@ TEST_F(MainWindow, ShowsEveryResultWholeOrAsItsBeginningWithAnEllipsis) {
         const double right_gap = box->width() - (ink.last + 1) / ratio;
         EXPECT_NEAR(left_gap, right_gap, 3.0) << at;
     }
+}
+
+// With the focus the box is a plain line edit, which scrolls a result too long for it as its
+// cursor moves; without it, the box draws the result's beginning and "…" again.
+TEST_F(MainWindow, ScrollsALongResultOnlyWhileTheResultBoxHasTheFocus) {
+    type_plug("ulvo");
+    type_amount("1e20");
+    press(calculate_btn());
+    const QString whole = "100000000000000000000.00g";
+    ASSERT_EQ(result_box()->text(), whole);
+    ASSERT_TRUE(
+        control<quillmar::result_box>("real_amount_box")->unfocused_text().endsWith(QChar(0x2026)));
+    const QImage unfocused = result_box()->grab().toImage();
+
+    result_box()->setFocus();
+    QTest::keyClick(result_box(), Qt::Key_Home);
+    const QImage at_start = result_box()->grab().toImage();
+    QTest::keyClick(result_box(), Qt::Key_End);
+    EXPECT_TRUE(result_box()->grab().toImage() != at_start) << "End scrolled nothing";
+    QTest::keyClick(result_box(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(result_box()->selectedText(), whole);
+
+    QTest::keyClick(result_box(), Qt::Key_Tab);
+    EXPECT_TRUE(result_box()->grab().toImage() == unfocused) << "not drawn as before the focus";
 }
 
 TEST_F(MainWindow, TabVisitsChooserAmountResultCalculateAboutInTurn) {
