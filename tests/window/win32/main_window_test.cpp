@@ -520,7 +520,7 @@ TEST_F(Win32Window, OverflowIsReportedAndLeavesEveryControlAsItWas) {
 
 // Closing the window destroys its controls and the result's tooltip with it. The window object
 // then asks nothing of their handles, which Windows may since have given to other windows: a
-// call on a destroyed handle would leave ERROR_INVALID_WINDOW_HANDLE behind.
+// call on a destroyed handle would leave its error behind.
 TEST_F(Win32Window, AsksNothingOfItsControlsOnceClosed) {
     calculate("kasprel", "10"); // the result's tooltip is made with the first result
     SendMessageW(window->handle(), WM_CLOSE, 0, 0);
