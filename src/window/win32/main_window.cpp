@@ -369,8 +369,7 @@ void main_window::draw_title(const DRAWITEMSTRUCT& item) {
     SetTextColor(item.hDC, to_colorref(title_colour(from_colorref(GetSysColor(COLOR_WINDOW)))));
     const HGDIOBJ before = SelectObject(item.hDC, fonts_[tab_index(layout::title_text)].get());
     RECT place = item.rcItem;
-    // The 18-point line is taller than the label; standing on its bottom edge keeps both the
-    // capitals and the tail of the "Q" inside it.
+    // On the label's bottom edge, as layout::title_text explains.
     const std::wstring text = window_text(item.hwndItem);
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &place,
               DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
