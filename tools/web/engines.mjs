@@ -28,9 +28,7 @@ class PuppeteerPage {
     page.setDefaultTimeout(timeout);
     page.on("pageerror", error => this.thrown.push(error.message));
   }
-  click(selector) {
-    return this.touch ? this.page.tap(selector) : this.page.click(selector);
-  }
+  click(selector) { return this.touch ? this.page.tap(selector) : this.page.click(selector); }
   async keys(...names) {
     for (const name of names) {
       const [key, ...modifiers] = name.split("+").reverse();
@@ -39,40 +37,24 @@ class PuppeteerPage {
       for (const modifier of modifiers) await this.page.keyboard.up(modifier);
     }
   }
-  type(text) {
-    return this.page.keyboard.type(text);
-  }
-  eval(script, ...args) {
-    return this.page.evaluate(script, ...args);
-  }
-  addScript(content) {
-    return this.page.addScriptTag({ content });
-  }
-  async waitFor(condition) {
-    await this.page.waitForFunction(condition);
-  }
-  reload() {
-    return this.page.reload();
-  }
+  type(text) { return this.page.keyboard.type(text); }
+  eval(script, ...args) { return this.page.evaluate(script, ...args); }
+  addScript(content) { return this.page.addScriptTag({ content }); }
+  async waitFor(condition) { await this.page.waitForFunction(condition); }
+  reload() { return this.page.reload(); }
   // The id of the element with this role and accessible name, as assistive tools find it.
   async named(role, name) {
     const element = await this.page.$(`::-p-aria([name="${name}"][role="${role}"])`);
     return element && element.evaluate(found => found.id);
   }
-  errors() {
-    return this.thrown;
-  }
-  close() {
-    return this.browser.close();
-  }
+  errors() { return this.thrown; }
+  close() { return this.browser.close(); }
 }
 
 // WebKitWebDriver has no headless mode and no log of the page's errors; an element under the
 // modal dialog refuses an element click, so clicks go to the viewport's coordinates.
 class SeleniumPage {
-  constructor(driver, stop) {
-    Object.assign(this, { driver, stop });
-  }
+  constructor(driver, stop) { Object.assign(this, { driver, stop }); }
   async click(selector) {
     const [x, y] = await this.eval(found => {
       const box = document.querySelector(found).getBoundingClientRect();
@@ -93,12 +75,8 @@ class SeleniumPage {
   eval(script, ...args) {
     return this.driver.executeScript(`return (${script}).apply(null, arguments)`, ...args);
   }
-  addScript(content) {
-    return this.driver.executeScript(content);
-  }
-  async waitFor(condition) {
-    await this.driver.wait(() => this.eval(condition), timeout);
-  }
+  addScript(content) { return this.driver.executeScript(content); }
+  async waitFor(condition) { await this.driver.wait(() => this.eval(condition), timeout); }
   async reload() {
     await this.driver.navigate().refresh();
     await this.watchErrors();
@@ -118,9 +96,7 @@ class SeleniumPage {
       addEventListener("unhandledrejection", event => window.thrown.push(String(event.reason)));
     });
   }
-  errors() {
-    return this.eval(() => window.thrown);
-  }
+  errors() { return this.eval(() => window.thrown); }
   async close() {
     await this.driver.quit();
     this.stop();
