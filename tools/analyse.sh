@@ -41,10 +41,11 @@ analyse() {
     xargs -P "$(nproc)" -n 2 clang-tidy -p "$build" --quiet "${tidy[@]}" 2>/dev/null || status=1
 
   echo "-- cppcheck, $name"
-  # unusedStructMember: cppcheck takes members read through std::optional, parameterised tests
-  # and table rows for unused.
-  cppcheck --project="$build/compile_commands.json" "${filters[@]}" --library=googletest \
-    --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
+  # The file filters match the database's names only when cppcheck reads it from an absolute
+  # path. unusedStructMember: cppcheck takes members read through std::optional, parameterised
+  # tests and table rows for unused.
+  cppcheck --project="$(realpath "$build")/compile_commands.json" "${filters[@]}" \
+    --library=googletest --enable=warning,style,performance,portability --std=c++20 --inline-suppr \
     --suppress=missingIncludeSystem --suppress=unusedStructMember --suppress='*:/usr/*' \
     --error-exitcode=1 -q -j "$(nproc)" "$@" || status=1
 }
