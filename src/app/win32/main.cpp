@@ -5,8 +5,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+// The last parameter keeps the name windows.h declares it with.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/,
-                    int show_command) {
+                    int nShowCmd) {
     quillmar::load_dlls_from_system32_only();
     // The manifest asks for the visual-style controls; they are registered here.
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
@@ -19,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
         quillmar::main_window window(instance);
         if (window.handle() != nullptr) {
             window.load();
-            window.show(show_command);
+            window.show(nShowCmd);
             MSG message{};
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
                 if (!window.take_dialog_key(message)) {

@@ -52,7 +52,9 @@ void page_window::load() {
     controller_.Form_Load();
 }
 
-void page_window::colour_title() {
+// A member, though it reads no member: the title it colours belongs to the one window, which
+// must have placed it first.
+void page_window::colour_title() { // NOLINT(readability-convert-member-functions-to-static)
     page::set_colour(id_of(layout::title_text), title_colour(page::canvas_colour()));
 }
 

@@ -121,9 +121,9 @@ main_window::main_window(HINSTANCE instance, message_shower show_message)
     }
 
     const std::wstring title = to_utf16(application_title);
-    CreateWindowExW(0, class_name, title.c_str(), window_style, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this);
-    if (window_ == nullptr)
+    // A window that fails after WM_NCCREATE is destroyed at once, and WM_NCDESTROY forgets it.
+    if (CreateWindowExW(0, class_name, title.c_str(), window_style, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this) == nullptr)
         return;
     create_controls();
     const UINT dpi = dpi_of(window_);
@@ -351,7 +351,7 @@ void main_window::on_pick(WPARAM entry_index) {
 
 LRESULT main_window::on_label_colour(HDC dc, HWND control) {
     const auto* const found = std::find(controls_.begin(), controls_.end(), control);
-    const std::size_t index = static_cast<std::size_t>(found - controls_.begin());
+    const auto index = static_cast<std::size_t>(found - controls_.begin());
     if (found == controls_.end() || layout::tab_order[index]->kind != layout::control_kind::label)
         return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));

@@ -107,9 +107,9 @@ protected:
         GetKeyboardState(keys);
         keys[VK_SHIFT] = shift ? 0x80 : 0;
         SetKeyboardState(keys);
-        const LPARAM context = down == WM_SYSKEYDOWN ? (1 << 29) : 0;
+        const LPARAM context = down == WM_SYSKEYDOWN ? (LPARAM{1} << 29) : 0;
         PostMessageW(GetFocus(), down, virtual_key, 1 | context);
-        PostMessageW(GetFocus(), down + 1, virtual_key, 1 | context | (3 << 30));
+        PostMessageW(GetFocus(), down + 1, virtual_key, 1 | context | (LPARAM{3} << 30));
         pump();
         keys[VK_SHIFT] = 0;
         SetKeyboardState(keys);
@@ -181,6 +181,7 @@ protected:
 
     [[nodiscard]] std::vector<std::string> prompts() const {
         std::vector<std::string> all;
+        // cppcheck-suppress useStlAlgorithm ; two lines read plainer than a transform's lambda
         for (const shown_message& shown : messages)
             all.push_back(shown.message.prompt);
         return all;
