@@ -63,8 +63,8 @@ analyse "$linux_build" "Linux and Qt" '*.cpp' ':!:*/win32/*' ':!:*/web/*' -- -- 
 # WPARAM, LPARAM and LONG_PTR, and its documented patterns cast them back in every message.
 mapfile -t mingw_headers < <(x86_64-w64-mingw32-g++-posix -E -x c++ - -v </dev/null 2>&1 |
   sed -n 's|^ \(/.*/include/c++.*\)|--extra-arg-before=-isystem\1|p')
-analyse "$win32_build" "Win32" '*/win32/*.cpp' -- "${mingw_headers[@]}" \
-  --checks=-performance-no-int-to-ptr -- --library=windows --platform=win64
+analyse "$win32_build" "Win32" '*/win32/*.cpp' -- --extra-arg-before=--target=x86_64-w64-mingw32 \
+  "${mingw_headers[@]}" --checks=-performance-no-int-to-ptr -- --library=windows --platform=win64
 
 # em++ tells the target, sysroot and definitions it gives clang; its -mllvm options are for
 # the code generator, which clang-tidy does not run. The bodies of EM_JS and EM_ASYNC_JS are
