@@ -181,8 +181,8 @@ protected:
 
     [[nodiscard]] std::vector<std::string> prompts() const {
         std::vector<std::string> all;
-        // cppcheck-suppress useStlAlgorithm ; two lines read plainer than a transform's lambda
         for (const shown_message& shown : messages)
+            // cppcheck-suppress useStlAlgorithm ; plainer than a transform's lambda
             all.push_back(shown.message.prompt);
         return all;
     }
