@@ -295,7 +295,6 @@ test("PassesAxeAtStartWithTheListOpenAndWithAMessage", async t => {
 });
 
 test("OpensOfflineOnceVisited", async t => {
-  if (cannot(engine).offline) return t.skip(cannot(engine).offline);
   const { page, server } = await start(t);
   await page.eval(() => navigator.serviceWorker.ready.then(() => undefined));
   await server.stop();
