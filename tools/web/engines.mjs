@@ -41,6 +41,7 @@ class PuppeteerPage {
   eval(script, ...args) { return this.page.evaluate(script, ...args); }
   addScript(content) { return this.page.addScriptTag({ content }); }
   async waitFor(condition) { await this.page.waitForFunction(condition); }
+  goto(url) { return this.page.goto(url); }
   reload() { return this.page.reload(); }
   // The id of the element with this role and accessible name, as assistive tools find it.
   async named(role, name) {
@@ -77,6 +78,10 @@ class SeleniumPage {
   }
   addScript(content) { return this.driver.executeScript(content); }
   async waitFor(condition) { await this.driver.wait(() => this.eval(condition), timeout); }
+  async goto(url) {
+    await this.driver.get(url);
+    await this.watchErrors();
+  }
   async reload() {
     await this.driver.navigate().refresh();
     await this.watchErrors();
@@ -184,8 +189,7 @@ export async function open(engine, url, { languages = ["en-US"], phone } = {}) {
     page = new PuppeteerPage(browser, await browser.newPage(), touch);
     if (phone) await page.page.setViewport({ ...phone, isMobile: touch, hasTouch: touch, deviceScaleFactor: 2 });
   }
-  if (page.driver) await page.driver.get(url), await page.watchErrors();
-  else await page.page.goto(url);
+  await page.goto(url);
   return page;
 }
 

@@ -9,13 +9,13 @@
 
   // Until the window shows, any error ends the start: the page then says so in the window's
   // place, instead of staying blank with the reason in the console alone.
-  let started = false;
+  const failure = byId("failure");
+  const startEnded = () => main.classList.contains("ready") || !failure.hidden;
   function failed(reason) {
-    if (started) return;
-    started = true;
+    if (startEnded()) return;
     main.hidden = true;
     byId("failure_reason").textContent = String(reason && reason.message || reason);
-    byId("failure").hidden = false;
+    failure.hidden = false;
   }
   addEventListener("error", event => failed(event.error || event.message));
   addEventListener("unhandledrejection", event => failed(event.reason));
@@ -123,8 +123,7 @@
   // Once the program has placed and filled the window: show it with the chooser's text
   // selected, as when tabbing into it, and keep the page's files for working offline.
   Module.postRun = [() => {
-    if (started) return;
-    started = true;
+    if (startEnded()) return;
     fitScreen();
     addEventListener("resize", fitScreen);
     main.classList.add("ready");
