@@ -124,7 +124,12 @@ void main_window::changeEvent(QEvent* event) {
 }
 
 void main_window::connect_handlers() {
-    connect(select_plug_, &QComboBox::activated, this, [this] { controller_.select_plug_Click(); });
+    // After a pick the chooser's whole text is selected, as when tabbing into it, so that
+    // typing replaces the picked name; the combo box itself leaves the cursor after it.
+    connect(select_plug_, &QComboBox::activated, this, [this] {
+        controller_.select_plug_Click();
+        select_plug_->lineEdit()->selectAll();
+    });
     connect(calculate_btn_, &QPushButton::clicked, this,
             [this] { controller_.Calculate_btn_Click(); });
     // Return in the amount box does what a press of Calculate does.

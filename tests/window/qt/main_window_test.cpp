@@ -447,6 +447,9 @@ TEST_F(MainWindow, PickingWithTheMouseSelectsThePlugAndClearsTheResult) {
     press(calculate_btn());
     EXPECT_EQ(result_box()->text(), "7.50g");
     EXPECT_TRUE(messages.empty());
+    pick_with_mouse("tvex");
+    QTest::keyClicks(select_plug(), "x"); // what is typed after a pick replaces the name
+    EXPECT_EQ(select_plug()->currentText(), "x");
 }
 
 TEST_F(MainWindow, PickingTheWarningPlugWarnsBeforeTheResultIsCleared) {
@@ -545,10 +548,7 @@ TEST_P(MainWindowListKey, OpensTheListWhereEscapeClosesItWithoutPicking) {
 
 INSTANTIATE_TEST_SUITE_P(Keys, MainWindowListKey,
                          testing::Values(list_key{Qt::Key_Down, Qt::AltModifier, "AltDown"},
-                                         list_key{Qt::Key_F4, Qt::NoModifier, "F4"}),
-                         [](const testing::TestParamInfo<list_key>& info) {
-                             return std::string(info.param.name);
-                         });
+                                         list_key{Qt::Key_F4, Qt::NoModifier, "F4"}));
 
 // The whole calculator with the keyboard alone, from the first focus on.
 TEST_F(MainWindow, WorksWithTheKeyboardAlone) {
@@ -563,6 +563,7 @@ TEST_F(MainWindow, WorksWithTheKeyboardAlone) {
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
     EXPECT_EQ(select_plug()->currentText(), "kasprel");
+    EXPECT_EQ(select_plug()->lineEdit()->selectedText(), "kasprel");
 
     key(Qt::Key_Tab);
     QTest::keyClicks(focus(), "10");
