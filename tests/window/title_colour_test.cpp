@@ -1,6 +1,10 @@
 #include "window/title_colour.h"
 
+#include <array>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace quillmar {
 namespace {
@@ -21,6 +25,16 @@ struct title_case {
     layout::colour window_background;
     layout::colour title;
 };
+
+// Names the case in ctest's list, as "on #2d2d2d, #ffffff".
+void PrintTo(const title_case& c, std::ostream* out) {
+    const auto hex = [](layout::colour each) {
+        std::array<char, 8> text{};
+        std::snprintf(text.data(), text.size(), "#%02x%02x%02x", each.red, each.green, each.blue);
+        return std::string(text.data());
+    };
+    *out << "on " << hex(c.window_background) << ", " << hex(c.title);
+}
 
 class TitleColour : public testing::TestWithParam<title_case> {};
 

@@ -100,7 +100,15 @@ TEST(QtMessageBoxShow, IsModalAndReturnsOnceOkIsClicked) {
 }
 
 // Escape or Return closes the box, and so does Space on its focused OK button.
-class QtMessageBoxKey : public testing::TestWithParam<Qt::Key> {};
+struct closing_key {
+    Qt::Key key;
+};
+
+void PrintTo(const closing_key& c, std::ostream* out) {
+    *out << QKeySequence(c.key).toString().toStdString();
+}
+
+class QtMessageBoxKey : public testing::TestWithParam<closing_key> {};
 
 TEST_P(QtMessageBoxKey, ClosesTheModalBox) {
     bool closed_by_key = false;
@@ -110,7 +118,7 @@ TEST_P(QtMessageBoxKey, ClosesTheModalBox) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(box));
         QWidget* focus = found(QApplication::focusWidget(), "a widget with the focus");
         ASSERT_EQ(focus, box->button(QMessageBox::Ok));
-        QTest::keyClick(focus, GetParam());
+        QTest::keyClick(focus, GetParam().key);
         closed_by_key = !box->isVisible();
     });
     show_qt_message_box({"Overflow", message_style::critical, std::nullopt}, nullptr);
@@ -119,11 +127,8 @@ TEST_P(QtMessageBoxKey, ClosesTheModalBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, QtMessageBoxKey,
-                         testing::Values(Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter,
-                                         Qt::Key_Space),
-                         [](const testing::TestParamInfo<Qt::Key>& info) {
-                             return QKeySequence(info.param).toString().toStdString();
-                         });
+                         testing::Values(closing_key{Qt::Key_Escape}, closing_key{Qt::Key_Return},
+                                         closing_key{Qt::Key_Enter}, closing_key{Qt::Key_Space}));
 
 } // namespace
 } // namespace quillmar
