@@ -14,11 +14,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Statically linked: an .exe imports only the DLLs that Windows itself ships, never
-# libstdc++, libgcc or libwinpthread, so it runs copied alone onto any machine. No link time in
-# the header, so that the same sources make the same program. The program keeps its symbols in
-# the build folder, where the tests look for its protections; its packages strip them.
+# Statically linked: an .exe or a DLL imports only the DLLs that Windows itself ships, never
+# libstdc++, libgcc or libwinpthread, so it runs or loads copied alone onto any machine (a
+# 32-bit DLL would otherwise import libgcc_s_dw2-1.dll). No link time in the header, so that
+# the same sources make the same program. The program keeps its symbols in the build folder,
+# where the tests look for its protections; its packages strip them.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "${CMAKE_EXE_LINKER_FLAGS_INIT}")
 
 # ctest and gtest_discover_tests run the programs through Wine, with its loader of the
 # programs' own width: the launcher that picks one hands 64-bit programs on through start.exe,
