@@ -4,12 +4,14 @@
 // leaves a modal box open; when it finds none, it ends the modal loop the test may wait in.
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
+#include "quoted_text.h"
 
 #include <windows.h>
 
 #include <chrono>
 #include <future>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,6 +95,12 @@ struct box_case {
     const wchar_t* title;
     LPCWSTR icon; // a system icon, or none
 };
+
+void PrintTo(const box_case& c, std::ostream* out) {
+    testing_support::print_quoted(c.message.prompt, *out);
+    *out << " titled ";
+    testing_support::print_quoted(to_utf8(c.title), *out);
+}
 
 class Win32MessageBox : public testing::TestWithParam<box_case> {};
 
