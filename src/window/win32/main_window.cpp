@@ -5,7 +5,6 @@
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/window_text.h"
 #include "window/title_colour.h"
-#include "window/win32/accessibility.h"
 #include "window/win32/dpi.h"
 
 #include <algorithm>
@@ -17,10 +16,6 @@ namespace {
 constexpr wchar_t class_name[] = L"Quillmar95.main";
 // A fixed-size window: it can be minimized, neither maximized nor resized.
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Entries the chooser's open list shows before it scrolls.
-constexpr int visible_list_entries = 8;
-// A pick of the chooser's list entry wparam, run once the chooser's notification has returned.
-constexpr UINT pick_message = WM_APP;
 
 struct window_class {
     const wchar_t* name;
@@ -61,39 +56,12 @@ RECT scaled(const layout::twips_rect& r, UINT dpi) {
     return {left, top, left + layout::to_pixels(r.width, d), top + layout::to_pixels(r.height, d)};
 }
 
-// A drop-down combo box is as tall as its font makes its edit field; the field's height is
-// set so that the closed chooser is exactly as tall as its place.
-void fit_chooser_height(HWND chooser, int height) {
-    // What the field's height is read back as and what it is set to need not agree, nor the
-    // frame grow one for one with it: each step corrects by what is left over.
-    auto field = static_cast<int>(SendMessageW(chooser, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    for (int step = 0; step < 3; ++step) {
-        RECT closed{};
-        GetWindowRect(chooser, &closed);
-        const int excess = closed.bottom - closed.top - height;
-        if (excess == 0 || field - excess <= 0)
-            return;
-        field -= excess;
-        SendMessageW(chooser, CB_SETITEMHEIGHT, WPARAM(-1), field);
-    }
-}
-
-// The text of the chooser's list entry, empty where there is none.
-std::wstring list_entry(HWND chooser, WPARAM index) {
-    const auto length = SendMessageW(chooser, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR)
-        return {};
-    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
-    entry.resize(static_cast<std::size_t>(
-        SendMessageW(chooser, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()))));
-    return entry;
-}
-
 } // namespace
 
 main_window::main_window(HINSTANCE instance, message_shower show_message)
     : instance_(instance), show_message_(std::move(show_message)),
-      controller_(*this, user_decimal_separator()) {
+      controller_(*this, user_decimal_separator()),
+      chooser_([this] { controller_.select_plug_Click(); }) {
     if (!show_message_) {
         show_message_ = [this](const message_box& message) {
             show_win32_message_box(message, window_);
@@ -147,17 +115,13 @@ void main_window::create_controls() {
             WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(where))), instance_, nullptr);
     }
-    // A drop-down combo box starts empty whatever text it is made with.
-    SetWindowTextW(control(layout::select_plug), to_utf16(layout::select_plug.text).c_str());
+    chooser_.attach(control(layout::select_plug), window_);
     // Assistive tools name a box by the label just before it among the window's children,
     // which labels can be without changing the tab order: they take no focus.
     SetWindowPos(control(layout::amount_label), control(layout::select_plug), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(control(layout::result_label), control(layout::skera_box), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // The chooser has no label; its name comes from the purpose, not the text it shows.
-    // Without the service that keeps such names the chooser is announced by its text.
-    (void)name_for_assistive_tools(control(layout::select_plug), layout::chooser_accessible_name);
     result_box_.attach(control(layout::real_amount_box), window_);
 }
 
@@ -190,15 +154,11 @@ void main_window::apply_dpi(UINT dpi) {
         fonts_[i] = std::move(font); // the old font is deleted once no control uses it
 
         const RECT place = scaled(where.place, dpi);
-        int height = place.bottom - place.top;
-        if (where.kind == layout::control_kind::chooser) {
-            // A combo box's height includes its open list.
-            const auto entry = static_cast<int>(SendMessageW(controls_[i], CB_GETITEMHEIGHT, 0, 0));
-            height += entry * visible_list_entries + 2;
-        }
-        MoveWindow(controls_[i], place.left, place.top, place.right - place.left, height, FALSE);
         if (where.kind == layout::control_kind::chooser)
-            fit_chooser_height(controls_[i], place.bottom - place.top);
+            chooser_.place(place);
+        else
+            MoveWindow(controls_[i], place.left, place.top, place.right - place.left,
+                       place.bottom - place.top, FALSE);
     }
     result_box_.fit(dpi);
     InvalidateRect(window_, nullptr, TRUE);
@@ -241,6 +201,7 @@ LRESULT CALLBACK main_window::window_procedure(HWND window, UINT message, WPARAM
         self->window_ = nullptr;
         self->controls_.fill(nullptr);
         self->last_focus_ = nullptr;
+        self->chooser_.detach();
         return DefWindowProcW(window, message, wparam, lparam);
     }
     return self->handle_message(message, wparam, lparam);
@@ -251,8 +212,8 @@ LRESULT main_window::handle_message(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_COMMAND:
         on_command(LOWORD(wparam), HIWORD(wparam));
         return 0;
-    case pick_message:
-        on_pick(wparam);
+    case plug_chooser::pick_message:
+        chooser_.pick(wparam);
         return 0;
     case WM_ERASEBKGND: {
         RECT client{};
@@ -313,40 +274,11 @@ void main_window::on_command(int id, int notification) {
     if (id == IDCANCEL)
         return; // Escape never closes the window
     if (id == control_id(layout::select_plug))
-        on_chooser(notification);
+        chooser_.notify(notification);
     else if (id == control_id(layout::calculate_btn) && notification == BN_CLICKED)
         controller_.Calculate_btn_Click();
     else if (id == control_id(layout::about_btn) && notification == BN_CLICKED)
         controller_.About_btn_Click();
-}
-
-void main_window::on_chooser(int notification) {
-    if (notification == CBN_DROPDOWN || notification == CBN_CLOSEUP)
-        list_open_ = notification == CBN_DROPDOWN;
-    if (notification != CBN_SELENDOK)
-        return;
-    HWND chooser = control(layout::select_plug);
-    const auto selected = SendMessageW(chooser, CB_GETCURSEL, 0, 0);
-    if (selected == CB_ERR)
-        return;
-    // In the open list every pick counts, of the entry already shown too. On the closed
-    // chooser the arrow keys confirm the selection even where it cannot move, past the last
-    // entry: only a new entry is a pick there. Both are told apart now, as the chooser stands.
-    if (!list_open_ && list_entry(chooser, static_cast<WPARAM>(selected)) == window_text(chooser))
-        return;
-    // The handler may show a modal message; the chooser is still closing its list while it
-    // notifies, so the handler runs once the notification has returned.
-    PostMessageW(window_, pick_message, static_cast<WPARAM>(selected), 0);
-}
-
-void main_window::on_pick(WPARAM entry_index) {
-    HWND chooser = control(layout::select_plug);
-    const std::wstring entry = list_entry(chooser, entry_index);
-    if (entry.empty())
-        return;
-    // The chooser's text is the picked entry from now on, before the handler reads it.
-    SetWindowTextW(chooser, entry.c_str());
-    controller_.select_plug_Click();
 }
 
 LRESULT main_window::on_label_colour(HDC dc, HWND control) {
@@ -377,7 +309,7 @@ void main_window::draw_title(const DRAWITEMSTRUCT& item) {
 }
 
 std::string main_window::plug_text() const {
-    return window_text_utf8(control(layout::select_plug));
+    return chooser_.text();
 }
 
 std::string main_window::amount_text() const {
@@ -393,9 +325,7 @@ void main_window::set_calculate_caption(const std::string& caption) {
 }
 
 void main_window::append_plug(const std::string& name) {
-    // Adding to the list leaves the chooser's text and selection as they are.
-    SendMessageW(control(layout::select_plug), CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(to_utf16(name).c_str()));
+    chooser_.append(name);
 }
 
 void main_window::show_message(const message_box& message) {

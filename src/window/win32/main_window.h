@@ -2,6 +2,7 @@
 
 #include "window/main_controller.h"
 #include "window/main_view.h"
+#include "window/win32/plug_chooser.h"
 #include "window/win32/result_box.h"
 #include "window/win32/win32_fonts.h"
 
@@ -66,8 +67,6 @@ private:
                                              LPARAM lparam);
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
     void on_command(int id, int notification);
-    void on_chooser(int notification);
-    void on_pick(WPARAM entry_index);
     LRESULT on_label_colour(HDC dc, HWND control);
     void draw_title(const DRAWITEMSTRUCT& item);
 
@@ -96,8 +95,7 @@ private:
     std::array<unique_font, layout::tab_order.size()> fonts_{};
     // The control that had the focus when the window was last deactivated.
     HWND last_focus_ = nullptr;
-    // Whether the chooser's list is open.
-    bool list_open_ = false;
+    plug_chooser chooser_;
     result_box result_box_;
 };
 
