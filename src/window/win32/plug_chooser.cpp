@@ -87,8 +87,11 @@ void plug_chooser::pick(WPARAM entry_index) {
     const std::wstring entry = list_entry(chooser_, entry_index);
     if (entry.empty())
         return;
-    // The chooser's text is the picked entry from now on, before the handler reads it.
+    // The chooser's text is the picked entry from now on, before the handler reads it. Setting
+    // it drops the selection the combo box made: the whole text is selected again, as the
+    // combo box leaves a picked entry, so that typing replaces it.
     SetWindowTextW(chooser_, entry.c_str());
+    SendMessageW(chooser_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     on_pick_();
 }
 

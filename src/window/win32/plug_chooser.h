@@ -9,7 +9,8 @@ namespace quillmar {
 
 // The plug chooser's behaviour over a drop-down COMBOBOX control: its text, its list, and
 // telling a pick from the list apart from typing. A pick runs the handler once the combo box's
-// notification has returned, with the picked entry as the chooser's text.
+// notification has returned, with the picked entry as the chooser's text, selected as the
+// combo box leaves it, so that typing replaces it.
 class plug_chooser {
 public:
     // A pick from the list, posted to the window, whose procedure hands it to pick().
