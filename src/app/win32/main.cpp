@@ -15,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
     // Assistive tools' names for the controls are kept by a COM service.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
+    // Where the window cannot be made, it has told the user why, and the program ends.
     int status = 1;
     {
         quillmar::main_window window(instance);

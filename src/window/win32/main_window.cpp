@@ -1,5 +1,6 @@
 #include "window/win32/main_window.h"
 
+#include "platform/win32/system_error_text.h"
 #include "platform/win32/user_locale.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
@@ -8,7 +9,9 @@
 #include "window/win32/dpi.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace quillmar {
 namespace {
@@ -16,6 +19,7 @@ namespace {
 constexpr wchar_t class_name[] = L"Quillmar95.main";
 // A fixed-size window: it can be minimized, neither maximized nor resized.
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr std::string_view window_failure = "Quillmar95 could not open its window.";
 
 struct window_class {
     const wchar_t* name;
@@ -91,8 +95,14 @@ main_window::main_window(HINSTANCE instance, message_shower show_message)
     const std::wstring title = to_utf16(application_title);
     // A window that fails after WM_NCCREATE is destroyed at once, and WM_NCDESTROY forgets it.
     if (CreateWindowExW(0, class_name, title.c_str(), window_style, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_, this) == nullptr)
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance_,
+                        this) == nullptr) {
+        // Without a window the program can only end; the user is told why, in Windows' words.
+        const DWORD error = GetLastError();
+        show_message_({std::string(window_failure) + "\n\n" + system_error_text(error),
+                       message_style::critical, std::nullopt});
         return;
+    }
     create_controls();
     const UINT dpi = dpi_of(window_);
     fit_client_area(dpi, nullptr);

@@ -27,7 +27,8 @@ public:
     static constexpr int icon_resource = 1;
 
     // Creates the window and its controls, hidden. Without a message shower, messages appear
-    // in a MessageBoxW owned by the window.
+    // in a MessageBoxW owned by the window. Where the window cannot be made, handle() is null
+    // and a critical message has said why.
     explicit main_window(HINSTANCE instance, message_shower show_message = {});
     ~main_window() override;
     main_window(const main_window&) = delete;
