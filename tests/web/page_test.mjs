@@ -2,7 +2,7 @@
 // taps, one case at a time:
 //   node page_test.mjs <site folder> <chromium|firefox|webkit> <case>
 import assert from "node:assert/strict";
-import { mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync } from "node:fs";
+import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import path from "node:path";
@@ -243,16 +243,49 @@ test("ReadsThePointWhenIntlRejectsEveryLanguage", async t => {
   await calculateEach(page, [["1.5", "1.95g"], ["1,5", "1.95g"]], "Please enter a valid numeric amount.");
 });
 
+// The site with a file missing or cut off, as when a download breaks off, says why it could
+// not start; a stray script that is not the page's own, as an extension's, changes nothing.
 test("SaysWhyItCouldNotStart", async t => {
-  // The site without its program, as when a download breaks off.
-  const broken = mkdtempSync(path.join(tmpdir(), "quillmar-site-"));
-  t.after(() => rmSync(broken, { recursive: true }));
-  for (const file of readdirSync(site).filter(file => file !== "quillmar95.wasm"))
-    symlinkSync(path.resolve(site, file), path.join(broken, file));
-  const server = await serve(broken);
+  const stray = `<script src="data:text/javascript,Promise.reject(Error('stray'));throw(Error('stray'))" defer></script>`;
+  const failed = /^Quillmar95 could not start in this browser\.\n+\S/;
+  const sites = [["quillmar95.wasm", null, failed], ["quillmar95.js", null, /\n+quillmar95\.js could not be loaded\.$/],
+                 ["quillmar95.js", text => text.slice(0, text.length / 2), failed],
+                 ["index.html", text => text.replace("</head>", `${stray}</head>`), /^window$/]];
+  // Each site in a folder of its own, served and visited in turn by one browser.
+  const folder = mkdtempSync(path.join(tmpdir(), "quillmar-sites-"));
+  t.after(() => rmSync(folder, { recursive: true }));
+  for (const [index, [file, change]] of sites.entries()) {
+    const broken = path.join(folder, String(index));
+    mkdirSync(broken);
+    for (const each of readdirSync(site).filter(each => each !== file))
+      symlinkSync(path.resolve(site, each), path.join(broken, each));
+    if (change) writeFileSync(path.join(broken, file), change(readFileSync(path.join(site, file), "utf8")));
+  }
+  writeFileSync(path.join(folder, "index.html"), ""); // the server's mark of a site
+  const server = await serve(folder);
+  const page = await open(engine, `${server.url}0/`);
+  t.after(() => page.close().then(server.stop));
+  for (const [index, [file, , shows]] of sites.entries()) {
+    if (index > 0) await page.goto(`${server.url}${index}/`);
+    assert.match(await shown(page), shows, file);
+  }
+});
+
+// A program that stops, here by an abort as Calculate shows its message, leaves the window
+// greyed and taking no input, below the reason and what brings it back.
+test("SaysItStoppedAndTakesNoMoreInput", async t => {
+  const server = await serve(site);
   const page = await open(engine, server.url);
   t.after(() => page.close().then(server.stop));
-  assert.match(await shown(page), /^Quillmar95 could not start in this browser\.\n+\S/);
+  assert.equal(await shown(page), "window");
+  await page.eval(() => { HTMLDialogElement.prototype.showModal = () => abort("forced"); });
+  await page.click("#Calculate_btn");
+  await page.click("#skera_box");
+  const [said, ...after] = await page.eval(() => [document.getElementById("failure").innerText,
+                                                  document.activeElement.id === "skera_box",
+                                                  getComputedStyle(document.getElementById("main")).filter]);
+  assert.match(said, /^Quillmar95 stopped because of an error\.\n+.*forced\n+Reloading the page starts it again\.$/);
+  assert.deepEqual(after, [false, "grayscale(1)"], "the amount box took the focus, or the window is not greyed");
 });
 
 // On a phone's screen the window is scaled down evenly to its width, with nothing to scroll

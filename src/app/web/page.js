@@ -7,19 +7,11 @@
   const byId = id => document.getElementById(id);
   const main = byId("main");
 
-  // Until the window shows, any error ends the start: the page then says so in the window's
-  // place, instead of staying blank with the reason in the console alone.
+  // The page's failure script (page_failure.js, written into index.html) tells why the
+  // program could not start or why it stopped; an abort is the program's own word on it.
   const failure = byId("failure");
   const startEnded = () => main.classList.contains("ready") || !failure.hidden;
-  function failed(reason) {
-    if (startEnded()) return;
-    main.hidden = true;
-    byId("failure_reason").textContent = String(reason && reason.message || reason);
-    failure.hidden = false;
-  }
-  addEventListener("error", event => failed(event.error || event.message));
-  addEventListener("unhandledrejection", event => failed(event.reason));
-  Module.onAbort = failed;
+  Module.onAbort = what => quillmarFailed(what ? `The program aborted: ${what}` : "The program aborted.");
 
   // On a screen narrower than the window, as a phone's, the window is scaled down evenly to
   // fit it; zoom lays it out anew at that size, so its text stays sharp. Where it fits, it is
@@ -34,16 +26,26 @@
 
   // A handler that shows a message returns here while the message is up, and its promise
   // settles once the handler has ended. Until then no other handler starts, so a click that
-  // arrives meanwhile is dropped, as the desktop's modal box drops it.
+  // arrives meanwhile is dropped, as the desktop's modal box drops it. An exception that leaves
+  // a handler, at once or once its message is closed, means that the program has stopped: the
+  // handler will never end, and the page says so.
   let busy = false;
-  function run(handler) {
+  function run(handler, then) {
     if (busy) return;
     busy = true;
     main.setAttribute("aria-busy", "true");
-    Module.ccall(handler, null, [], [], {async: true}).finally(() => {
+    let ended;
+    try {
+      ended = Module.ccall(handler, null, [], [], {async: true});
+    } catch (error) {
+      quillmarFailed(error);
+      return;
+    }
+    ended.then(() => {
       busy = false;
       main.setAttribute("aria-busy", "false");
-    });
+      if (then) then();
+    }, quillmarFailed);
   }
 
   const field = byId("plug_text");
