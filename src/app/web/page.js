@@ -70,13 +70,15 @@
   }
 
   // An entry becomes the selection: by the mouse, by Return in the open list, or by Up or Down
-  // in the closed one. Picking the entry already selected runs the handler again.
+  // in the closed one. Picking the entry already selected runs the handler again. Once it has
+  // ended, the field's whole text is selected, as a desktop's combo box leaves it, so that
+  // typing replaces the picked name.
   function pick(index) {
     if (busy || index < 0 || index >= options().length) return;
     show(false);
     selected = index;
     field.value = options()[index].textContent;
-    run("quillmar_select_plug_click");
+    run("quillmar_select_plug_click", () => document.activeElement === field && field.select());
   }
 
   field.addEventListener("keydown", event => {
