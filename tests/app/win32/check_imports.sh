@@ -6,49 +6,32 @@
 # manifest and version record name it as given, read from the file with no Windows program run.
 #   check_imports.sh <objdump> <program.exe, unstripped> <x64|x86> <manifest name>
 #                    <manifest version> <block> <Name=value...>
-# With --imports-only it checks no more than the imports, of each DLL it is given:
-#   check_imports.sh --imports-only <objdump> <file.dll...>
+# Given a DLL alone, it checks only the DLL's imports:
+#   check_imports.sh <objdump> <file.dll>
 set -euo pipefail
-imports_only=no
-[ "$1" != --imports-only ] || { imports_only=yes && shift; }
 objdump=$1
+program=$2
 [ -x "$objdump" ] || { echo "no objdump for the target: '$objdump'"; exit 1; }
+headers=$("$objdump" -p "$program")
 
 # The system DLLs a plain Win32 program may import, and the Universal C Runtime's API sets.
 system='^(kernel32|user32|gdi32|comctl32|comdlg32|ole32|oleacc|oleaut32|uxtheme|advapi32|shell32|shlwapi|version|imm32|dwmapi|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\.dll$'
-# Prints the DLLs a file's headers import and fails unless each is one Windows ships.
-check_dll_imports() {
-  local dlls ok=0
-  dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$1")
-  echo "imports: $(tr '\n' ' ' <<<"$dlls")"
-  grep -qix 'kernel32\.dll' <<<"$dlls" || { echo "no KERNEL32.dll among the imports: unread import table?"; ok=1; }
-  while read -r dll; do
-    if ! grep -qiE "$system" <<<"$dll"; then
-      echo "imports a DLL that Windows does not ship: $dll"
-      ok=1
-    fi
-  done <<<"$dlls"
-  return $ok
-}
-
+dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
+echo "imports: $(tr '\n' ' ' <<<"$dlls")"
 status=0
-if [ $imports_only = yes ]; then
-  shift
-  for file; do
-    echo "$file"
-    check_dll_imports "$("$objdump" -p "$file")" || status=1
-  done
-  exit $status
-fi
-
-program=$2
+grep -qix 'kernel32\.dll' <<<"$dlls" || { echo "no KERNEL32.dll among the imports: unread import table?"; status=1; }
+while read -r dll; do
+  if ! grep -qiE "$system" <<<"$dll"; then
+    echo "imports a DLL that Windows does not ship: $dll"
+    status=1
+  fi
+done <<<"$dlls"
+[ $# -gt 2 ] || exit $status
 arch=$3
 manifest_name=$4
 manifest_version=$5
 block=$6
 shift 6
-headers=$("$objdump" -p "$program")
-check_dll_imports "$headers" || status=1
 
 # IMAGE_SUBSYSTEM_WINDOWS_GUI: no console window opens with the program.
 subsystem=$(awk '$1 == "Subsystem" { print $2; exit }' <<<"$headers")
