@@ -1,5 +1,4 @@
 #include "platform/win32/utf16.h"
-#include "quoted_text.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -13,8 +12,18 @@ struct utf16_case {
     std::wstring utf16;
 };
 
+// The test's name shows the UTF-8 text on one line, each byte outside printable ASCII as \xNN.
 void PrintTo(const utf16_case& c, std::ostream* out) {
-    testing_support::print_quoted(c.utf8, *out);
+    constexpr char digits[] = "0123456789abcdef";
+    *out << '"';
+    for (const unsigned char byte : c.utf8) {
+        if (byte >= 0x20 && byte < 0x7f) {
+            *out << static_cast<char>(byte);
+        } else {
+            *out << "\\x" << digits[byte >> 4] << digits[byte & 0xf];
+        }
+    }
+    *out << '"';
 }
 
 class Utf16 : public testing::TestWithParam<utf16_case> {};

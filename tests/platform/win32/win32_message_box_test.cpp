@@ -4,7 +4,6 @@
 // leaves a modal box open; when it finds none, it ends the modal loop the test may wait in.
 #include "platform/win32/utf16.h"
 #include "platform/win32/win32_message_box.h"
-#include "quoted_text.h"
 
 #include <windows.h>
 
@@ -97,9 +96,7 @@ struct box_case {
 };
 
 void PrintTo(const box_case& c, std::ostream* out) {
-    testing_support::print_quoted(c.message.prompt, *out);
-    *out << " titled ";
-    testing_support::print_quoted(to_utf8(c.title), *out);
+    *out << '"' << c.message.prompt << "\" titled \"" << to_utf8(c.title) << '"';
 }
 
 class Win32MessageBox : public testing::TestWithParam<box_case> {};
