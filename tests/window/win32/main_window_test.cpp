@@ -540,17 +540,15 @@ TEST_F(Win32Window, AsksNothingOfItsControlsOnceClosed) {
 // Refuses to make the calculator's window, as Windows may, for a reason known to the test.
 LRESULT CALLBACK refuse_main_window(int code, WPARAM wparam, LPARAM lparam) {
     wchar_t name[32] = {};
-    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wparam), name, 32) > 0 &&
-        std::wstring_view(name) == L"Quillmar95.main") {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return 1;
-    }
-    return CallNextHookEx(nullptr, code, wparam, lparam);
+    if (code != HCBT_CREATEWND || GetClassNameW(reinterpret_cast<HWND>(wparam), name, 32) == 0 ||
+        std::wstring_view(name) != L"Quillmar95.main")
+        return CallNextHookEx(nullptr, code, wparam, lparam);
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return 1;
 }
 
 TEST(Win32WindowStart, SaysInWindowsWordsWhyItsWindowCouldNotOpen) {
     HHOOK hook = SetWindowsHookExW(WH_CBT, &refuse_main_window, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook, nullptr);
     std::vector<message_box> shown;
     const main_window window(GetModuleHandleW(nullptr),
                              [&shown](const message_box& message) { shown.push_back(message); });
@@ -559,10 +557,9 @@ TEST(Win32WindowStart, SaysInWindowsWordsWhyItsWindowCouldNotOpen) {
     std::wstring reason(512, L'\0');
     reason.resize(FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                  nullptr, ERROR_NOT_ENOUGH_MEMORY,
-                                 MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason.data(),
-                                 static_cast<DWORD>(reason.size()), nullptr));
-    reason.erase(reason.find_last_not_of(L"\r\n ") + 1);
-    ASSERT_FALSE(reason.empty()) << "Windows has no text for ERROR_NOT_ENOUGH_MEMORY";
+                                 MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reason.data(), 512,
+                                 nullptr));
+    reason.erase(reason.find_last_not_of(L"\r\n ") + 1); // Windows ends it with a line break
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_EQ(shown[0].prompt, "Quillmar95 could not open its window.\n\n" + to_utf8(reason));
     EXPECT_EQ(shown[0].style, message_style::critical);
