@@ -62,7 +62,10 @@ for arch in "${architectures[@]}"; do
   echo "== Building for Windows $arch"
   run=ON
   [ -z "${not_run[$arch]:-}" ] || run=OFF
-  cmake --preset "windows-$arch" -DQUILLMAR_RUN_TEST_PROGRAMS=$run >/dev/null
+  fresh=()
+  [ -z "$(quillmar_stale_configuration "build-windows-$arch")" ] || fresh=(--fresh)
+  cmake --preset "windows-$arch" "${fresh[@]}" -DQUILLMAR_RUN_TEST_PROGRAMS=$run >/dev/null
+  [ ${#fresh[@]} -eq 0 ] || touch "$(quillmar_configured_stamp "build-windows-$arch")"
   cmake --build --preset "windows-$arch"
 done
 

@@ -45,23 +45,25 @@ quillmar_generate_locales() {
   fi
 }
 
-# Written after each configure that quillmar_configure runs. The cache itself is no measure:
-# CMake leaves CMakeCache.txt untouched when a configure changes nothing in it.
+# Written after each configure from scratch of a build folder (build/ unless another is named).
+# The cache itself is no measure: CMake leaves CMakeCache.txt untouched when a configure
+# changes nothing in it.
 quillmar_configured_stamp() {
-  echo "$QUILLMAR_ROOT/build/configured.stamp"
+  echo "$QUILLMAR_ROOT/${1:-build}/configured.stamp"
 }
 
-# Says why build/ needs configuring: it has no cache yet, or a file that configures the build
-# (a preset, a CMakeLists.txt or a cmake/*.cmake file) changed since it was last configured
-# here. Prints nothing when build/ is current.
+# Says why a build folder (build/ unless another is named) needs configuring from scratch: it
+# has no cache yet, or a file that configures the build (a preset, a CMakeLists.txt or a
+# cmake/*.cmake file, a toolchain's among them, whose settings reach the cache only when it is
+# made) changed since it was last configured so. Prints nothing when the folder is current.
 quillmar_stale_configuration() {
-  local stamp changed
-  stamp=$(quillmar_configured_stamp)
-  if [ ! -f "$QUILLMAR_ROOT/build/CMakeCache.txt" ]; then
+  local folder=$QUILLMAR_ROOT/${1:-build} stamp changed
+  stamp=$(quillmar_configured_stamp "${1:-build}")
+  if [ ! -f "$folder/CMakeCache.txt" ]; then
     echo "it has no CMake cache yet"
     return 0
   fi
-  [ -f "$stamp" ] || stamp=$QUILLMAR_ROOT/build/CMakeCache.txt
+  [ -f "$stamp" ] || stamp=$folder/CMakeCache.txt
   # Build trees (build*/) and .git hold no sources; some are large.
   changed=$(find "$QUILLMAR_ROOT" \( -path "$QUILLMAR_ROOT/build*" -o -path "$QUILLMAR_ROOT/.git" \) \
     -prune -o \( -name CMakeLists.txt -o -path "$QUILLMAR_ROOT/CMake*Presets.json" \
