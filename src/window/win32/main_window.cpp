@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace quillmar {
 namespace {
@@ -19,7 +18,6 @@ namespace {
 constexpr wchar_t class_name[] = L"Quillmar95.main";
 // A fixed-size window: it can be minimized, neither maximized nor resized.
 constexpr DWORD window_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr std::string_view window_failure = "Quillmar95 could not open its window.";
 
 struct window_class {
     const wchar_t* name;
@@ -99,7 +97,8 @@ main_window::main_window(HINSTANCE instance, message_shower show_message)
                         this) == nullptr) {
         // Without a window the program can only end; the user is told why, in Windows' words.
         const DWORD error = GetLastError();
-        show_message_({std::string(window_failure) + "\n\n" + system_error_text(error),
+        show_message_({std::string(application_title) + " could not open its window.\n\n" +
+                           system_error_text(error),
                        message_style::critical, std::nullopt});
         return;
     }
