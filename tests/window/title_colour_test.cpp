@@ -1,10 +1,8 @@
 #include "window/title_colour.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <ostream>
-#include <string>
 
 namespace quillmar {
 namespace {
@@ -26,14 +24,13 @@ struct title_case {
     layout::colour title;
 };
 
-// Names the case in ctest's list, as "on #2d2d2d, #ffffff".
+// Names the case in ctest's list, as "on 2d2d2d: ffffff".
 void PrintTo(const title_case& c, std::ostream* out) {
-    const auto hex = [](layout::colour each) {
-        std::array<char, 8> text{};
-        std::snprintf(text.data(), text.size(), "#%02x%02x%02x", each.red, each.green, each.blue);
-        return std::string(text.data());
+    const auto rgb = [](layout::colour each) {
+        return each.red << 16 | each.green << 8 | each.blue;
     };
-    *out << "on " << hex(c.window_background) << ", " << hex(c.title);
+    *out << std::hex << std::setfill('0') << "on " << std::setw(6) << rgb(c.window_background)
+         << ": " << std::setw(6) << rgb(c.title);
 }
 
 class TitleColour : public testing::TestWithParam<title_case> {};
