@@ -247,8 +247,10 @@ test("ReadsThePointWhenIntlRejectsEveryLanguage", async t => {
 });
 
 // The site with a file missing or cut off, as when a download breaks off, says why it could
-// not start; a stray script that is not the page's own, as an extension's, changes nothing.
-test("SaysWhyItCouldNotStart", async t => {
+// not start; a stray script that is not the page's own, as an extension's, changes nothing. A
+// program that stops, here by an abort as Calculate shows its message, leaves the window
+// greyed and taking no input, above the reason and what brings it back.
+test("SaysWhyItCouldNotStartOrStopped", async t => {
   const stray = `<script src="data:text/javascript,Promise.reject(Error('stray'));throw(Error('stray'))" defer></script>`;
   const failed = /^Quillmar95 could not start in this browser\.\n+\S/;
   const sites = [["quillmar95.wasm", null, failed], ["quillmar95.js", null, /\n+quillmar95\.js could not be loaded\.$/],
@@ -272,15 +274,6 @@ test("SaysWhyItCouldNotStart", async t => {
     if (index > 0) await page.goto(`${server.url}${index}/`);
     assert.match(await shown(page), shows, file);
   }
-});
-
-// A program that stops, here by an abort as Calculate shows its message, leaves the window
-// greyed and taking no input, below the reason and what brings it back.
-test("SaysItStoppedAndTakesNoMoreInput", async t => {
-  const server = await serve(site);
-  const page = await open(engine, server.url);
-  t.after(() => page.close().then(server.stop));
-  assert.equal(await shown(page), "window");
   await page.eval(() => { HTMLDialogElement.prototype.showModal = () => abort("forced"); });
   await page.click("#Calculate_btn");
   await page.click("#skera_box");
