@@ -81,7 +81,12 @@
     run("quillmar_select_plug_click", () => document.activeElement === field && field.select());
   }
 
+  // Keys that end an input method's composition are its own, Safari's Return among them, which
+  // it sends as not composing but with the key code 229.
+  const composing = event => event.isComposing || event.keyCode === 229;
+
   field.addEventListener("keydown", event => {
+    if (composing(event)) return;
     const open = !list.hidden;
     const last = options().length - 1;
     if (event.key === "F4" || (event.altKey && event.key === "ArrowDown")) show(!open);
@@ -117,7 +122,7 @@
   // message it may open takes the focus at once, and the same key's press must not land on
   // that message's OK and close it. Return that ends a composition only ends it.
   byId("skera_box").addEventListener("keydown", event => {
-    if (event.key !== "Enter" || event.isComposing) return;
+    if (event.key !== "Enter" || composing(event)) return;
     event.preventDefault();
     run("quillmar_calculate_click");
   });
