@@ -284,21 +284,39 @@ test("SaysWhyItCouldNotStartOrStopped", async t => {
   assert.deepEqual(after, [false, "grayscale(1)"], "the amount box took the focus, or the window is not greyed");
 });
 
-// On a phone's screen the window is scaled down evenly to its width, with nothing to scroll
-// sideways, the list button is still a target of 24 by 24, and taps alone calculate.
+// On a phone's screen the window fills its width evenly, scaled down or, with touch, up, with
+// nothing to scroll sideways, and the list button is still a target of 24 by 24. With touch the
+// page is the window's green, the fields' text is 16 px or more and the list's entries 44 px
+// tall as rendered, the list opens and picks with the keyboard down, and taps alone calculate.
 test("FitsAPhoneAndWorksByTouch", async t => {
   if (cannot(engine).narrow) return t.skip(cannot(engine).narrow);
   if (cannot(engine).touch) t.diagnostic(cannot(engine).touch);
-  for (const phone of [{ width: 320, height: 568 }, { width: 360, height: 640 }]) {
+  const touch = !cannot(engine).touch;
+  for (const phone of [{ width: 320, height: 568 }, { width: 360, height: 640 }, { width: 430, height: 932 }]) {
     const { page } = await start(t, { phone });
     const fit = await page.eval(() => {
       const box = id => document.getElementById(id).getBoundingClientRect();
       const [main, button] = [box("main"), box("plug_button")];
-      return { sideways: document.documentElement.scrollWidth - innerWidth, left: main.left, right: main.right,
-               proportions: Math.round((main.width / main.height) * 1000), button: button.width >= 24 && button.height >= 24 };
+      const scale = main.width / document.getElementById("main").offsetWidth;
+      const text = id => Math.round(parseFloat(getComputedStyle(document.getElementById(id)).fontSize) * scale * 100) / 100;
+      const theme = document.createElement("i").style; // the installed app's colour, as CSS reads it
+      theme.color = document.querySelector("meta[name=theme-color]").content;
+      return { sideways: document.documentElement.scrollWidth - innerWidth, width: main.width,
+               proportions: Math.round((main.width / main.height) * 1000), button: button.width >= 24 && button.height >= 24,
+               green: getComputedStyle(document.body).backgroundColor === getComputedStyle(document.getElementById("main")).backgroundColor,
+               theme: theme.color === getComputedStyle(document.getElementById("main")).backgroundColor,
+               text: Math.min(text("plug_text"), text("skera_box")) >= 16 };
     });
-    assert.deepEqual(fit, { sideways: 0, left: 0, right: phone.width, proportions: 960, button: true }, phone.width);
-    await pick(page, "tvex");
+    const width = touch ? phone.width : Math.min(phone.width, 363);
+    assert.deepEqual(fit, { sideways: 0, width, proportions: 960, button: true, green: touch, theme: true, text: touch },
+                     phone.width);
+    // Where the focus is after a tap on the list button, the list's entries, and after a tap on one.
+    await page.click("#plug_button");
+    const list = await page.eval(() => [document.activeElement.id,
+      ...[...document.querySelectorAll("#plug_list li")].map(li => li.getBoundingClientRect())
+        .map(entry => entry.height >= 44 && entry.bottom <= innerHeight)]);
+    assert.deepEqual(list, [touch ? "" : "plug_text", ...Array(5).fill(touch)], phone.width);
+    assert.equal((await press(page, "plug_list_0").then(() => page.eval(() => document.activeElement.id))), touch ? "" : "plug_text");
     await type(page, "skera_box", "10");
     assert.equal((await press(page, "Calculate_btn")).result, "9.00g");
     await type(page, "skera_box", "");

@@ -13,15 +13,26 @@
   const startEnded = () => main.classList.contains("ready") || !failure.hidden;
   Module.onAbort = what => quillmarFailed(what ? `The program aborted: ${what}` : "The program aborted.");
 
-  // On a screen narrower than the window, as a phone's, the window is scaled down evenly to
-  // fit it; zoom lays it out anew at that size, so its text stays sharp. Where it fits, it is
-  // left as it is. Twice: a scroll bar that the window's whole width brought goes once the
-  // window fits, and leaves more room.
+  // On a screen narrower than the window the window is scaled down evenly to fit it, and on a
+  // touch screen, as a phone's, up or down to fill its width; zoom lays it out anew at that
+  // size, so its text stays sharp. A desktop's wider window leaves it as it is. The style sheet
+  // reads the scale as --scale. Twice: a scroll bar that the window's whole width brought goes
+  // once the window fits, and leaves more room.
+  // On a touch screen the two fields draw their text at 16 px or more as rendered, as iOS zooms
+  // into a focused field whose text is smaller: at the program's size, or larger.
+  const touch = matchMedia("(pointer: coarse)");
+  const fields = ["plug_text", "skera_box"].map(byId);
+  let programSizes;
   function fitScreen() {
+    programSizes = programSizes || fields.map(box => parseFloat(getComputedStyle(box).fontSize));
+    let scale = 1;
     for (let pass = 0; pass < 2; ++pass) {
-      const scale = document.documentElement.clientWidth / main.offsetWidth;
-      main.style.zoom = scale < 1 ? scale : "";
+      const fill = document.documentElement.clientWidth / main.offsetWidth;
+      scale = fill < 1 || touch.matches ? fill : 1;
+      main.style.zoom = scale === 1 ? "" : scale;
+      document.documentElement.style.setProperty("--scale", scale);
     }
+    fields.forEach((box, i) => (box.style.fontSize = `${Math.max(programSizes[i], touch.matches ? 16 / scale : 0)}px`));
   }
 
   // A handler that shows a message returns here while the message is up, and its promise
@@ -100,12 +111,19 @@
     event.preventDefault();
   });
   field.addEventListener("blur", () => show(false));
-  // The field keeps the focus while the mouse works the button and the list.
+  // The field keeps the focus while the mouse works the button and the list. A finger's tap
+  // leaves the field without it instead, as the focus there calls up a phone's keyboard over
+  // the list; a tap outside the chooser then closes the list.
+  let pointer = "mouse";
+  button.addEventListener("pointerdown", event => (pointer = event.pointerType));
   button.addEventListener("mousedown", event => {
     event.preventDefault();
-    field.focus();
-    show(list.hidden);
+    const open = list.hidden;
+    if (pointer !== "touch") field.focus();
+    else if (document.activeElement === field) field.blur();
+    show(open);
   });
+  addEventListener("pointerdown", event => byId("select_plug").contains(event.target) || show(false));
   const entryAt = event => options().indexOf(event.target.closest("li"));
   list.addEventListener("mousedown", event => event.preventDefault());
   list.addEventListener("mousemove", event => entryAt(event) >= 0 && highlight(entryAt(event)));
@@ -135,6 +153,7 @@
     if (startEnded()) return;
     fitScreen();
     addEventListener("resize", fitScreen);
+    touch.addEventListener("change", fitScreen);
     main.classList.add("ready");
     field.focus();
     field.select();
