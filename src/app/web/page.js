@@ -17,9 +17,9 @@
   // touch screen, as a phone's, up or down to fill its width; zoom lays it out anew at that
   // size, so its text stays sharp. A desktop's wider window leaves it as it is. The style sheet
   // reads the scale as --scale. Twice: a scroll bar that the window's whole width brought goes
-  // once the window fits, and leaves more room.
-  // On a touch screen the two fields draw their text at 16 px or more as rendered, as iOS zooms
-  // into a focused field whose text is smaller: at the program's size, or larger.
+  // once the window fits, and leaves more room. On a touch screen the two fields draw their
+  // text at 16 px or more as rendered, as iOS zooms into a focused field whose text is smaller:
+  // at the program's size, or larger.
   const touch = matchMedia("(pointer: coarse)");
   const fields = ["plug_text", "skera_box"].map(byId);
   let programSizes;
