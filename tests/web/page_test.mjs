@@ -246,6 +246,47 @@ test("ReadsThePointWhenIntlRejectsEveryLanguage", async t => {
   await calculateEach(page, [["1.5", "1.95g"], ["1,5", "1.95g"]], "Please enter a valid numeric amount.");
 });
 
+// Copies of the site, each with one file changed (by a function of its text) or missing (where
+// there is none), each in a folder of its own, served and visited in turn by one browser.
+async function openSites(t, changes) {
+  const folder = mkdtempSync(path.join(tmpdir(), "quillmar-sites-"));
+  t.after(() => rmSync(folder, { recursive: true }));
+  for (const [index, [file, change]] of changes.entries()) {
+    const copy = path.join(folder, String(index));
+    mkdirSync(copy);
+    for (const each of readdirSync(site).filter(each => each !== file))
+      symlinkSync(path.resolve(site, each), path.join(copy, each));
+    if (change) writeFileSync(path.join(copy, file), change(readFileSync(path.join(site, file), "utf8")));
+  }
+  writeFileSync(path.join(folder, "index.html"), ""); // the server's mark of a site
+  const server = await serve(folder);
+  const urls = changes.map((_, index) => `${server.url}${index}/`);
+  const page = await open(engine, urls[0]);
+  t.after(() => page.close().then(server.stop));
+  return { page, urls };
+}
+
+// The window is drawn from the page alone, before its program starts (here it never does), busy
+// and taking no input, and as the program keeps it once ready: the same places, texts, fonts and
+// colours.
+test("DrawsTheWholeWindowBeforeItsProgramStarts", async t => {
+  const { page, urls } = await openSites(t, [["quillmar95.js", () => ""], ["index.html", text => text]]);
+  const drawn = () => page.eval(() => {
+    const origin = document.getElementById("main").getBoundingClientRect();
+    return [...document.querySelectorAll("#main, #main > *, #plug_text, #plug_button")].map(element => {
+      const [box, style] = [element.getBoundingClientRect(), getComputedStyle(element)];
+      return [element.id, box.left - origin.left, box.top - origin.top, box.width, box.height, style.font, style.color,
+              style.backgroundColor, element.matches("input") ? element.value : element.children.length ? "" : element.textContent];
+    });
+  });
+  const before = await drawn();
+  assert.deepEqual(await page.eval(() => [document.getElementById("main").inert, document.getElementById("main").ariaBusy,
+                                          getComputedStyle(document.body).cursor]), [true, "true", "wait"]);
+  await page.goto(urls[1]);
+  assert.equal(await shown(page), "window");
+  assert.deepEqual(await drawn(), before);
+});
+
 // The site with a file missing or cut off, as when a download breaks off, says why it could
 // not start; a stray script that is not the page's own, as an extension's, changes nothing. A
 // program that stops, here by an abort as Calculate shows its message, leaves the window
@@ -256,22 +297,9 @@ test("SaysWhyItCouldNotStartOrStopped", async t => {
   const sites = [["quillmar95.wasm", null, failed], ["quillmar95.js", null, /\n+quillmar95\.js could not be loaded\.$/],
                  ["quillmar95.js", text => text.slice(0, text.length / 2), failed],
                  ["index.html", text => text.replace("</head>", `${stray}</head>`), /^window$/]];
-  // Each site in a folder of its own, served and visited in turn by one browser.
-  const folder = mkdtempSync(path.join(tmpdir(), "quillmar-sites-"));
-  t.after(() => rmSync(folder, { recursive: true }));
-  for (const [index, [file, change]] of sites.entries()) {
-    const broken = path.join(folder, String(index));
-    mkdirSync(broken);
-    for (const each of readdirSync(site).filter(each => each !== file))
-      symlinkSync(path.resolve(site, each), path.join(broken, each));
-    if (change) writeFileSync(path.join(broken, file), change(readFileSync(path.join(site, file), "utf8")));
-  }
-  writeFileSync(path.join(folder, "index.html"), ""); // the server's mark of a site
-  const server = await serve(folder);
-  const page = await open(engine, `${server.url}0/`);
-  t.after(() => page.close().then(server.stop));
+  const { page, urls } = await openSites(t, sites);
   for (const [index, [file, , shows]] of sites.entries()) {
-    if (index > 0) await page.goto(`${server.url}${index}/`);
+    if (index > 0) await page.goto(urls[index]);
     assert.match(await shown(page), shows, file);
   }
   await page.eval(() => { HTMLDialogElement.prototype.showModal = () => abort("forced"); });

@@ -13,28 +13,6 @@
   const startEnded = () => main.classList.contains("ready") || !failure.hidden;
   Module.onAbort = what => quillmarFailed(what ? `The program aborted: ${what}` : "The program aborted.");
 
-  // On a screen narrower than the window the window is scaled down evenly to fit it, and on a
-  // touch screen, as a phone's, up or down to fill its width; zoom lays it out anew at that
-  // size, so its text stays sharp. A desktop's wider window leaves it as it is. The style sheet
-  // reads the scale as --scale. Twice: a scroll bar that the window's whole width brought goes
-  // once the window fits, and leaves more room. On a touch screen the two fields draw their
-  // text at 16 px or more as rendered, as iOS zooms into a focused field whose text is smaller:
-  // at the program's size, or larger.
-  const touch = matchMedia("(pointer: coarse)");
-  const fields = ["plug_text", "skera_box"].map(byId);
-  let programSizes;
-  function fitScreen() {
-    programSizes = programSizes || fields.map(box => parseFloat(getComputedStyle(box).fontSize));
-    let scale = 1;
-    for (let pass = 0; pass < 2; ++pass) {
-      const fill = document.documentElement.clientWidth / main.offsetWidth;
-      scale = fill < 1 || touch.matches ? fill : 1;
-      main.style.zoom = scale === 1 ? "" : scale;
-      document.documentElement.style.setProperty("--scale", scale);
-    }
-    fields.forEach((box, i) => (box.style.fontSize = `${Math.max(programSizes[i], touch.matches ? 16 / scale : 0)}px`));
-  }
-
   // A handler that shows a message returns here while the message is up, and its promise
   // settles once the handler has ended. Until then no other handler starts, so a click that
   // arrives meanwhile is dropped, as the desktop's modal box drops it. An exception that leaves
@@ -147,13 +125,13 @@
   matchMedia("(prefers-color-scheme: dark)")
       .addEventListener("change", () => Module.ccall("quillmar_colour_title"));
 
-  // Once the program has placed and filled the window: show it with the chooser's text
-  // selected, as when tabbing into it, and keep the page's files for working offline.
+  // Once the program has filled the chooser's list: the window, drawn since the page's first
+  // paint, takes input, with the chooser's text selected as when tabbing into it, and the
+  // page's files are kept for working offline.
   Module.postRun = [() => {
     if (startEnded()) return;
-    fitScreen();
-    addEventListener("resize", fitScreen);
-    touch.addEventListener("change", fitScreen);
+    main.inert = false;
+    main.setAttribute("aria-busy", "false");
     main.classList.add("ready");
     field.focus();
     field.select();

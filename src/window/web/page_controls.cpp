@@ -11,30 +11,12 @@ namespace {
 
 // Texts cross into JavaScript as a pointer and a length in bytes of UTF-8, so that a
 // std::string_view need not end in a NUL.
-EM_JS(void, js_place, (const char* id, int left, int top, int width, int height, const char* font), {
-    const style = document.getElementById(UTF8ToString(id)).style;
-    style.left = left + "px";
-    style.top = top + "px";
-    style.width = width + "px";
-    style.height = height + "px";
-    style.font = UTF8ToString(font);
-});
-
 EM_JS(void, js_set_property, (const char* id, const char* property, const char* text, int size), {
     document.getElementById(UTF8ToString(id))[UTF8ToString(property)] = UTF8ToString(text, size);
 });
 
-EM_JS(void, js_set_attribute, (const char* id, const char* name, const char* text, int size), {
-    const element = document.getElementById(UTF8ToString(id));
-    element.setAttribute(UTF8ToString(name), UTF8ToString(text, size));
-});
-
 EM_JS(void, js_set_style, (const char* id, const char* property, const char* text), {
     document.getElementById(UTF8ToString(id)).style[UTF8ToString(property)] = UTF8ToString(text);
-});
-
-EM_JS(void, js_set_page_property, (const char* property, const char* text), {
-    document.documentElement.style.setProperty(UTF8ToString(property), UTF8ToString(text));
 });
 
 // The value in memory the caller frees.
@@ -92,19 +74,8 @@ std::string css_colour(quillmar::layout::colour colour) {
 
 namespace quillmar::page {
 
-void place(std::string_view id, layout::twips_rect where, const std::string& font) {
-    const auto pixels = [](int twips) { return layout::to_pixels(twips, layout::standard_dpi); };
-    js_place(std::string(id).c_str(), pixels(where.left), pixels(where.top), pixels(where.width),
-             pixels(where.height), font.c_str());
-}
-
 void set_text(std::string_view id, std::string_view text) {
     js_set_property(std::string(id).c_str(), "textContent", text.data(), size_of(text));
-}
-
-void set_label(std::string_view id, std::string_view accessible_name) {
-    js_set_attribute(std::string(id).c_str(), "aria-label", accessible_name.data(),
-                     size_of(accessible_name));
 }
 
 std::string value(std::string_view id) {
@@ -127,10 +98,6 @@ void set_tooltip(std::string_view id, std::string_view text) {
 
 void set_colour(std::string_view id, layout::colour colour) {
     js_set_style(std::string(id).c_str(), "color", css_colour(colour).c_str());
-}
-
-void set_page_colour(std::string_view property, layout::colour colour) {
-    js_set_page_property(std::string(property).c_str(), css_colour(colour).c_str());
 }
 
 void append_option(std::string_view list_id, std::string_view text) {

@@ -9,17 +9,12 @@
 // has every element; these only read and change them.
 namespace quillmar::page {
 
-// Gives an element its place in CSS pixels, from twips at 96 dpi, and its font.
-void place(std::string_view id, layout::twips_rect where, const std::string& font);
 void set_text(std::string_view id, std::string_view text);
-void set_label(std::string_view id, std::string_view accessible_name);
 [[nodiscard]] std::string value(std::string_view id);
 void set_value(std::string_view id, std::string_view text);
 void set_font(std::string_view id, const std::string& font);
 void set_tooltip(std::string_view id, std::string_view text);
 void set_colour(std::string_view id, layout::colour colour);
-// Sets a CSS custom property of the whole page to a colour, for the style sheet to use.
-void set_page_colour(std::string_view property, layout::colour colour);
 // Adds an option with the text at the end of a listbox.
 void append_option(std::string_view list_id, std::string_view text);
 

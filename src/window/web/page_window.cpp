@@ -4,47 +4,18 @@
 #include "platform/web/user_locale.h"
 #include "window/result_fit.h"
 #include "window/title_colour.h"
+#include "window/web/first_window.h"
 #include "window/web/page_controls.h"
-#include "window/web/page_fonts.h"
 
 namespace quillmar {
-namespace {
 
-// A control's element is called by the control's name, as the desktops name their widgets; the
-// two labels that share the name "Label1" add their index, as ids are unique.
-std::string id_of(const layout::control_layout& control) {
-    if (&control == &layout::amount_label)
-        return std::string(control.name) + "_0";
-    if (&control == &layout::result_label)
-        return std::string(control.name) + "_1";
-    return std::string(control.name);
-}
+using page::chooser_field;
+using page::chooser_list;
+using page::id_of;
 
-// The window's own element, and the chooser's text field, button and list inside its element.
-constexpr std::string_view window_id = "main";
-constexpr std::string_view chooser_field = "plug_text";
-constexpr std::string_view chooser_button = "plug_button";
-constexpr std::string_view chooser_list = "plug_list";
-
-std::string font_of(const layout::control_layout& control, double point_size) {
-    return css_font(control.family, point_size);
-}
-
-} // namespace
-
+// The build has drawn the window into the page from the layout; the program colours its title
+// after the page's colour scheme, and fills the list.
 page_window::page_window() : controller_(*this, user_decimal_separator()) {
-    // The style sheet draws the window and the messages' titles on the layout's green.
-    page::place(window_id, {0, 0, layout::client_area.width, layout::client_area.height}, "");
-    page::set_page_colour("--ground", layout::ground);
-    for (const layout::control_layout* control : layout::tab_order) {
-        page::place(id_of(*control), control->place, font_of(*control, control->point_size));
-        if (control->kind == layout::control_kind::label ||
-            control->kind == layout::control_kind::button)
-            page::set_text(id_of(*control), control->text);
-    }
-    page::set_value(chooser_field, layout::select_plug.text);
-    for (const std::string_view part : {chooser_field, chooser_button, chooser_list})
-        page::set_label(part, layout::chooser_accessible_name);
     colour_title();
 }
 
@@ -70,12 +41,12 @@ void page_window::set_result_text(const std::string& text) {
     const std::string id = id_of(layout::real_amount_box);
     const double points =
         result_point_size(text, page::text_room(id), [](std::string_view shown, double size) {
-            return page::text_width(font_of(layout::real_amount_box, size), shown);
+            return page::text_width(page::font_of(layout::real_amount_box, size), shown);
         });
     // The box keeps the whole result, which is what is selected, copied and read out; where it
     // does not fit even at the smallest size, the box's text-overflow draws its beginning and
     // "…" until it has the focus, and then it scrolls.
-    page::set_font(id, font_of(layout::real_amount_box, points));
+    page::set_font(id, page::font_of(layout::real_amount_box, points));
     page::set_value(id, text);
     page::set_tooltip(id, text);
 }

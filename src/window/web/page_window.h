@@ -6,9 +6,10 @@
 namespace quillmar {
 
 // The program's one window as the page's elements: the title, the plug chooser, the amount
-// box, Calculate, the result box and About, at the layout's places on the dark green ground.
-// The handlers live in main_controller; the page's script calls them, one at a time, for the
-// user's clicks and keys, and this class only places the elements and carries their texts.
+// box, Calculate, the result box and About, at the layout's places on the dark green ground,
+// where the build has drawn them (first_window.h). The handlers live in main_controller; the
+// page's script calls them, one at a time, for the user's clicks and keys, and this class only
+// carries the elements' texts.
 class page_window : private main_view {
 public:
     page_window();
