@@ -35,7 +35,7 @@ export function serve(site = defaultSite) {
   });
 }
 
-// A page of the site, shown once the program has placed and filled the window.
+// A page of the site, shown once the program has filled the window and made it take input.
 export async function openPage(browser, url) {
   const page = await browser.newPage();
   page.setDefaultTimeout(10000);
