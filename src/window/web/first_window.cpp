@@ -1,6 +1,6 @@
 #include "window/web/first_window.h"
 
-#include "window/web/page_fonts.h"
+#include "window/web/page_css.h"
 
 namespace quillmar::page {
 namespace {
@@ -47,12 +47,11 @@ std::string font_of(const layout::control_layout& control, double point_size) {
 }
 
 std::vector<std::pair<std::string, std::string>> first_window() {
-    const layout::colour green = layout::ground;
-    std::string style = ":root { --ground: rgb(" + std::to_string(green.red) + " " +
-                        std::to_string(green.green) + " " + std::to_string(green.blue) + "); }\n";
-    style += "#" + std::string(window_id) + " { width: " + pixels(layout::client_area.width) +
-             "; height: " + pixels(layout::client_area.height) + "; }\n";
-    std::vector<std::pair<std::string, std::string>> written{{"style", ""}};
+    const std::string green = css_colour(layout::ground);
+    std::vector<std::pair<std::string, std::string>> written{{"ground", green}};
+    std::string style = ":root { --ground: " + green + "; }\n#" + std::string(window_id) +
+                        " { width: " + pixels(layout::client_area.width) +
+                        "; height: " + pixels(layout::client_area.height) + "; }\n";
     for (const layout::control_layout* control : layout::tab_order) {
         const std::string id = id_of(*control);
         const layout::twips_rect& place = control->place;
@@ -61,7 +60,7 @@ std::vector<std::pair<std::string, std::string>> first_window() {
                  "; font: " + font_of(*control, control->point_size) + "; }\n";
         written.emplace_back(id, escaped(control->text));
     }
-    written.front().second = style;
+    written.emplace_back("style", style);
     written.emplace_back("chooser_name", escaped(layout::chooser_accessible_name));
     return written;
 }

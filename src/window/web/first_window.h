@@ -25,10 +25,10 @@ inline constexpr std::string_view chooser_list = "plug_list";
 // A control's CSS font at a size in points.
 [[nodiscard]] std::string font_of(const layout::control_layout& control, double point_size);
 
-// What the build writes into the page, each under its name: "style", a style sheet with the
-// window's size and green and each control's place and font; each control's starting text
-// under its element's id; and the chooser's name for assistive tools under "chooser_name".
-// Texts are escaped for HTML.
+// What the build writes into the page and its manifest, each under its name: the window's green
+// as CSS writes it under "ground"; "style", a style sheet with the window's size and green and
+// each control's place and font; each control's starting text under its element's id; and the
+// chooser's name for assistive tools under "chooser_name". Texts are escaped for HTML.
 [[nodiscard]] std::vector<std::pair<std::string, std::string>> first_window();
 
 } // namespace quillmar::page

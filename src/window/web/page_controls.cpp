@@ -1,5 +1,7 @@
 #include "window/web/page_controls.h"
 
+#include "window/web/page_css.h"
+
 #include <cstdlib>
 #include <emscripten/emscripten.h>
 #include <memory>
@@ -63,11 +65,6 @@ EM_JS(int, js_canvas_colour, (), {
 
 int size_of(std::string_view text) {
     return static_cast<int>(text.size());
-}
-
-std::string css_colour(quillmar::layout::colour colour) {
-    return "rgb(" + std::to_string(colour.red) + " " + std::to_string(colour.green) + " " +
-           std::to_string(colour.blue) + ")";
 }
 
 } // namespace

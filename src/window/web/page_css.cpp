@@ -1,6 +1,4 @@
-#include "window/web/page_fonts.h"
-
-#include "window/window_layout.h"
+#include "window/web/page_css.h"
 
 #include <cstdio>
 
@@ -23,6 +21,12 @@ std::string css_font(std::string_view family, double point_size) {
     std::snprintf(size, sizeof size, "%d %gpt ", layout::font_weight, point_size);
     return std::string(size) + '"' + std::string(family) + "\", " +
            std::string(fallbacks_for(family));
+}
+
+std::string css_colour(layout::colour colour) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+    return hex;
 }
 
 } // namespace quillmar
