@@ -268,7 +268,7 @@ async function openSites(t, changes) {
 
 // The window is drawn from the page alone, before its program starts (here it never does), busy
 // and taking no input, and as the program keeps it once ready: the same places, texts, fonts and
-// colours.
+// colours. The program does not hold back that first paint.
 test("DrawsTheWholeWindowBeforeItsProgramStarts", async t => {
   const { page, urls } = await openSites(t, [["quillmar95.js", () => ""], ["index.html", text => text]]);
   const drawn = () => page.eval(() => {
@@ -285,6 +285,10 @@ test("DrawsTheWholeWindowBeforeItsProgramStarts", async t => {
   await page.goto(urls[1]);
   assert.equal(await shown(page), "window");
   assert.deepEqual(await drawn(), before);
+  // The program's files are asked for only once the window is on screen.
+  const [painted, ...asked] = await page.eval(() => [performance.getEntriesByName("first-contentful-paint")[0].startTime,
+    ...performance.getEntriesByType("resource").filter(file => /quillmar95\.(js|wasm)$/.test(file.name)).map(file => file.startTime)]);
+  assert.ok(asked.length >= 2 && asked.every(time => time >= painted), `painted at ${painted}, asked for at ${asked}`);
 });
 
 // The site with a file missing or cut off, as when a download breaks off, says why it could
