@@ -4,20 +4,17 @@
 // the page's first paint, which shows the whole window, against the floor the same page's HTML
 // and CSS set without any script, measured in the same run (at most 1.2 times the floor).
 //   node bench/web_budget.mjs [site folder] [loads]     after tools/build-web.sh
-import { mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { gzipSync } from "node:zlib";
-import { defaultSite, launch, serve } from "../tools/web/chromium.mjs";
+import { copySite, defaultSite, launch, serve } from "../tools/web/chromium.mjs";
 
 const site = process.argv[2] ?? defaultSite;
 const loads = Number(process.argv[3] ?? 15);
 // The floor: the site's page without its scripts, beside the site's other files.
 const floor = mkdtempSync(path.join(tmpdir(), "quillmar-floor-"));
-for (const file of readdirSync(site).filter(file => file !== "index.html"))
-  symlinkSync(path.resolve(site, file), path.join(floor, file));
-writeFileSync(path.join(floor, "index.html"),
-              readFileSync(path.join(site, "index.html"), "utf8").replace(/<script[^]*?<\/script>/g, ""));
+copySite(site, floor, "index.html", text => text.replace(/<script[^]*?<\/script>/g, ""));
 const [server, floorServer] = await Promise.all([serve(site), serve(floor)]);
 const browser = await launch();
 

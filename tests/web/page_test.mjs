@@ -2,12 +2,12 @@
 // taps, one case at a time:
 //   node page_test.mjs <site folder> <chromium|firefox|webkit> <case>
 import assert from "node:assert/strict";
-import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, symlinkSync, writeFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { test as nodeTest } from "node:test";
-import { serve } from "../../tools/web/chromium.mjs";
+import { copySite, serve } from "../../tools/web/chromium.mjs";
 import { cannot, open } from "../../tools/web/engines.mjs";
 
 const [site, engine, only] = process.argv.slice(2);
@@ -251,13 +251,7 @@ test("ReadsThePointWhenIntlRejectsEveryLanguage", async t => {
 async function openSites(t, changes) {
   const folder = mkdtempSync(path.join(tmpdir(), "quillmar-sites-"));
   t.after(() => rmSync(folder, { recursive: true }));
-  for (const [index, [file, change]] of changes.entries()) {
-    const copy = path.join(folder, String(index));
-    mkdirSync(copy);
-    for (const each of readdirSync(site).filter(each => each !== file))
-      symlinkSync(path.resolve(site, each), path.join(copy, each));
-    if (change) writeFileSync(path.join(copy, file), change(readFileSync(path.join(site, file), "utf8")));
-  }
+  for (const [index, [file, change]] of changes.entries()) copySite(site, path.join(folder, String(index)), file, change);
   writeFileSync(path.join(folder, "index.html"), ""); // the server's mark of a site
   const server = await serve(folder);
   const urls = changes.map((_, index) => `${server.url}${index}/`);

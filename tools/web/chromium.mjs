@@ -1,6 +1,8 @@
 // What the page's browser test, its benchmark and its screenshots share: Debian's Chromium,
-// started headless with a profile of its own, and the site served by tools/serve-web.sh.
+// started headless with a profile of its own, and the site served by tools/serve-web.sh, as it
+// is or copied with one file changed.
 import { spawn } from "node:child_process";
+import { mkdirSync, readdirSync, readFileSync, symlinkSync, writeFileSync } from "node:fs";
 import path from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
@@ -18,6 +20,15 @@ export function launch({ lang = "en-US" } = {}) {
     args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
            "--disable-component-update", "--disable-sync", `--lang=${lang}`, `--accept-lang=${lang}`],
   });
+}
+
+// A copy of the site in the folder copy, its files linked, but for file: missing, or changed
+// by change, a function of its text.
+export function copySite(site, copy, file, change) {
+  mkdirSync(copy, { recursive: true });
+  for (const each of readdirSync(site).filter(each => each !== file))
+    symlinkSync(path.resolve(site, each), path.join(copy, each));
+  if (change) writeFileSync(path.join(copy, file), change(readFileSync(path.join(site, file), "utf8")));
 }
 
 // Serves the site on a free port of 127.0.0.1; resolves once the server listens. Its log of

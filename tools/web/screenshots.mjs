@@ -1,7 +1,7 @@
 // Takes the web page's pictures in headless Chromium, at twice the pixel ratio: at start, after
 // 10 with "kasprel", a message up, under German and under a dark colour scheme, and on a phone
-// 390 pixels wide at start, with the list open and with a message up. The README shows the pictures at start and
-// after a calculation, and the phone at start, copied to docs/.
+// 390 pixels wide at start, with the list open and with a message up. The README shows the
+// pictures at start and after a calculation, and the phone at start, copied to docs/.
 //   node tools/web/screenshots.mjs [folder]      after tools/build-web.sh; build-web/screenshots
 import { mkdirSync } from "node:fs";
 import path from "node:path";
